@@ -1,0 +1,25 @@
+#pragma once
+// printf-style formatting into std::string. The conversions are the C
+// library's, so "%.2f", "%X" and "%lld" give the same bytes on every runtime
+// that has a conforming printf (mingw builds use __USE_MINGW_ANSI_STDIO).
+#include <cstdarg>
+#include <string>
+
+namespace base {
+
+#if defined(__GNUC__)
+#define ORBELUNE_PRINTF(fmt, args) __attribute__((format(gnu_printf, fmt, args)))
+#else
+#define ORBELUNE_PRINTF(fmt, args)
+#endif
+
+std::string Format(const char* format, ...) ORBELUNE_PRINTF(1, 2);
+std::string FormatV(const char* format, va_list args);
+
+// Copies text into a fixed buffer of `capacity` bytes, always terminated,
+// cutting what does not fit.
+void CopyToBuffer(char* buffer, std::size_t capacity, const std::string& text);
+
+bool EndsWithNoCase(const std::string& text, const std::string& suffix);
+
+} // namespace base

@@ -1,0 +1,9 @@
+#include "framework/Application.h"
+
+namespace fw {
+
+HINSTANCE ResourceInstance() {
+    return GetModuleHandleA(nullptr);
+}
+
+} // namespace fw
