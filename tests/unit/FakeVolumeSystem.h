@@ -1,0 +1,84 @@
+#pragma once
+// A machine described in a few lines: which letters exist, their type, sizes
+// and volume information, and whether each query succeeds.
+#include "drives/VolumeSystem.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+namespace testing_support {
+
+constexpr std::uint64_t GiB = 1ull << 30;
+
+struct FakeDrive {
+    drives::DriveType type = drives::DriveType::Fixed;
+    drives::DiskSpace space;
+    drives::VolumeInformation info;
+    bool spaceFails = false;
+    bool infoFails = false;
+};
+
+class FakeVolumeSystem : public drives::VolumeSystem {
+public:
+    FakeDrive& Add(const std::string& root, drives::DriveType type, std::uint64_t total,
+                   std::uint64_t free, const std::string& label = "", std::uint32_t serial = 0,
+                   const std::string& fileSystem = "NTFS") {
+        FakeDrive& drive = drives_[root];
+        drive.type = type;
+        drive.space.totalBytes = total;
+        drive.space.totalFreeBytes = free;
+        drive.space.freeBytesAvailable = free;
+        drive.info.volumeName = label;
+        drive.info.serialNumber = serial;
+        drive.info.fileSystemName = fileSystem;
+        drive.info.maxComponentLength = 255;
+        return drive;
+    }
+    FakeDrive& Fixed(const std::string& root, std::uint64_t total, std::uint64_t free,
+                     const std::string& label = "", std::uint32_t serial = 0) {
+        return Add(root, drives::DriveType::Fixed, total, free, label, serial);
+    }
+    void Remove(const std::string& root) { drives_.erase(root); }
+    FakeDrive& operator[](const std::string& root) { return drives_[root]; }
+
+    drives::DriveType GetDriveType(const std::string& root) override {
+        ++queries;
+        auto it = drives_.find(root);
+        return it == drives_.end() ? drives::DriveType::NoRootDir : it->second.type;
+    }
+    bool GetDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
+        ++queries;
+        auto it = drives_.find(root);
+        if (it == drives_.end() || it->second.spaceFails) {
+            return false;
+        }
+        space = it->second.space;
+        return true;
+    }
+    bool GetVolumeInformation(const std::string& root, drives::VolumeInformation& info) override {
+        ++queries;
+        auto it = drives_.find(root);
+        if (it == drives_.end() || it->second.infoFails) {
+            return false;
+        }
+        info = it->second.info;
+        return true;
+    }
+    bool GetWindowsDirectory(std::string& directory) override {
+        if (windowsDirectory.empty()) {
+            return false;
+        }
+        directory = windowsDirectory;
+        return true;
+    }
+    bool PathExists(const std::string& path) override { return path == windowsDirectory; }
+
+    std::string windowsDirectory = "C:\\WINDOWS";
+    int queries = 0;
+
+private:
+    std::map<std::string, FakeDrive> drives_;
+};
+
+} // namespace testing_support
