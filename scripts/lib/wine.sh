@@ -50,7 +50,8 @@ _reg_import() { # prefix file
 
 wine_template() {
     local template=$WINE_ROOT/template
-    [[ -f $template/.orbelune-ready ]] && return 0
+    # The stamp's number changes whenever the preparation below changes.
+    [[ -f $template/.orbelune-ready-2 ]] && return 0
     log "Preparing the Wine template prefix (once per build folder)..."
     rm -rf "$template"
     mkdir -p "$WINE_ROOT"
@@ -66,12 +67,15 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
 "Audio"=""
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 REG
         _reg_import "$template" "$WINE_ROOT/template.reg"
         "$WINESERVER" -w
     )
     rm -f "$template/dosdevices/z:" "$WINE_ROOT/template.reg"
-    touch "$template/.orbelune-ready"
+    touch "$template/.orbelune-ready-2"
 }
 
 # prefix_new NAME: build/wine/profiles/NAME/{prefix,drives,scratch}, HOME build/wine/home/NAME.
