@@ -1,0 +1,300 @@
+// Runs the real main window and measures it from inside, where the platform's
+// process start-up cannot blur the figures:
+//
+//   refresh_bench refresh BLOCKS   cost of one refresh (ShowSelectedDrive), with
+//                                  and without the repaint it causes, next to
+//                                  the volume queries a refresh must make
+//   refresh_bench steady [R M P]   memory and GDI/USER objects before and after
+//                                  R refreshes (10,000), M context menus opened
+//                                  and closed (1,000), P repaints of the bars (1,000)
+//
+// Output lines start with "refresh" or "steady" and are read by scripts/bench.
+#include "BenchClock.h"
+#include "ProcessResources.h"
+
+#include "app/CMainDialog.h"
+#include "framework/Application.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr UINT RunBenchmark = WM_APP + 100;
+constexpr int CallsPerBlock = 10;
+const int BarIds[] = {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_USED_BAR, IDC_TOTAL_FREE_BAR};
+
+// What a refresh must ask the system: three passes over all roots for the
+// totals, then the free space and the volume information of the selected drive.
+void RawRefreshQueries(const std::string& selectedRoot) {
+    ULARGE_INTEGER available;
+    ULARGE_INTEGER total;
+    ULARGE_INTEGER free;
+    for (int pass = 0; pass < 3; ++pass) {
+        for (const char* root : drives::DriveRootTable) {
+            if (GetDriveTypeA(root) == DRIVE_FIXED) {
+                GetDiskFreeSpaceExA(root, &available, &total, &free);
+            }
+        }
+    }
+    GetDiskFreeSpaceExA(selectedRoot.c_str(), &available, &total, &free);
+    char volumeName[256];
+    char fileSystemName[256];
+    DWORD serial = 0;
+    DWORD maxComponent = 0;
+    DWORD flags = 0;
+    GetVolumeInformationA(selectedRoot.c_str(), volumeName, sizeof volumeName, &serial,
+                          &maxComponent, &flags, fileSystemName, sizeof fileSystemName);
+}
+
+// One pass of the type query over all roots; the fixed roots are collected.
+void DriveTypePass(std::vector<std::string>& fixedRoots) {
+    fixedRoots.clear();
+    for (const char* root : drives::DriveRootTable) {
+        if (GetDriveTypeA(root) == DRIVE_FIXED) {
+            fixedRoots.push_back(root);
+        }
+    }
+}
+
+void FreeSpacePass(const std::vector<std::string>& fixedRoots) {
+    ULARGE_INTEGER available;
+    ULARGE_INTEGER total;
+    ULARGE_INTEGER free;
+    for (const std::string& root : fixedRoots) {
+        GetDiskFreeSpaceExA(root.c_str(), &available, &total, &free);
+    }
+}
+
+// Milliseconds per repetition of an action, median over the blocks.
+template <typename Action>
+double MedianPerCall(int blocks, Action action) {
+    std::vector<double> times;
+    for (int block = 0; block < blocks; ++block) {
+        const double start = bench::NowMs();
+        for (int i = 0; i < CallsPerBlock; ++i) {
+            action();
+        }
+        times.push_back((bench::NowMs() - start) / CallsPerBlock);
+    }
+    return bench::Median(times);
+}
+
+class BenchDialog : public CMainDialog {
+public:
+    BenchDialog(std::string mode, std::vector<int> counts)
+        : mode_(std::move(mode)), counts_(std::move(counts)) {}
+
+    static const fw::MessageMap& Messages() {
+        static const fw::MessageEntry entries[] = {
+            fw::OnMessage<&BenchDialog::OnRunBenchmark>(RunBenchmark),
+            fw::OnMessage<&BenchDialog::OnEnterMenuLoop>(WM_ENTERMENULOOP),
+        };
+        static const fw::MessageMap map(entries, &CMainDialog::Messages());
+        return map;
+    }
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+protected:
+    BOOL OnInitDialog() override {
+        const BOOL result = CMainDialog::OnInitDialog();
+        PostMessageA(GetHwnd(), RunBenchmark, 0, 0);
+        return result;
+    }
+
+private:
+    LRESULT OnRunBenchmark(WPARAM, LPARAM) {
+        UpdateNow();
+        if (mode_ == "refresh") {
+            MeasureRefresh();
+        } else {
+            MeasureSteadiness();
+        }
+        EndDialog(IDOK);
+        return 0;
+    }
+
+    LRESULT OnEnterMenuLoop(WPARAM, LPARAM) {
+        ++menusOpened_;
+        return Default();
+    }
+
+    void UpdateNow() {
+        RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+
+    void Refresh() { ShowSelectedDrive(); }
+    void RefreshAndPaint() {
+        ShowSelectedDrive();
+        UpdateNow();
+    }
+    void RawQueries() { RawRefreshQueries(selectedRoot_); }
+
+    // Milliseconds per call of one block of calls.
+    template <void (BenchDialog::*Action)()>
+    double TimeBlock() {
+        const double start = bench::NowMs();
+        for (int i = 0; i < CallsPerBlock; ++i) {
+            (this->*Action)();
+        }
+        return (bench::NowMs() - start) / CallsPerBlock;
+    }
+
+    void MeasureRefresh() {
+        selectedRoot_ = SelectedDriveRoot();
+        std::vector<double> raw;
+        std::vector<double> refresh;
+        std::vector<double> refreshPainted;
+        TimeBlock<&BenchDialog::RefreshAndPaint>(); // warm-up
+        for (int block = 0; block < counts_[0]; ++block) {
+            raw.push_back(TimeBlock<&BenchDialog::RawQueries>());
+            refresh.push_back(TimeBlock<&BenchDialog::Refresh>());
+            refreshPainted.push_back(TimeBlock<&BenchDialog::RefreshAndPaint>());
+        }
+        std::printf("refresh drives %d\n", static_cast<int>(inventory.FixedDriveList.size()));
+        std::printf("refresh raw-queries %.4f\n", bench::Median(raw));
+        std::printf("refresh show-selected-drive %.4f\n", bench::Median(refresh));
+        std::printf("refresh show-selected-drive-and-paint %.4f\n", bench::Median(refreshPainted));
+        // Where the time of the queries goes.
+        std::vector<std::string> fixedRoots;
+        std::printf("refresh type-pass-24-roots %.4f\n",
+                    MedianPerCall(counts_[0], [&] { DriveTypePass(fixedRoots); }));
+        std::printf("refresh free-space-pass-%d-roots %.4f\n", static_cast<int>(fixedRoots.size()),
+                    MedianPerCall(counts_[0], [&] { FreeSpacePass(fixedRoots); }));
+        std::printf("refresh drive-type-of-fixed-root %.4f\n",
+                    MedianPerCall(counts_[0], [&] { GetDriveTypeA(selectedRoot_.c_str()); }));
+        std::printf("refresh set-texts-unchanged %.4f\n",
+                    MedianPerCall(counts_[0], [&] { SetTextsAgain(); }));
+        std::printf("refresh drive-type-of-unused-letter %.4f\n",
+                    MedianPerCall(counts_[0], [] { GetDriveTypeA("Y:\\"); }));
+    }
+
+    // The labels and captions a refresh writes, written again with their own text.
+    void SetTextsAgain() {
+        static const int ids[] = {IDC_VOLUME_NAME, IDC_CAPACITY,    IDC_USED,
+                                  IDC_FREE,        IDC_SERIAL,      IDC_FILE_SYSTEM,
+                                  IDC_MAX_NAME_LENGTH, IDC_DRIVE_GROUP, IDC_DRIVE_COUNT,
+                                  IDC_TOTAL_CAPACITY, IDC_TOTAL_USED, IDC_TOTAL_FREE,
+                                  IDC_SYSTEM_DRIVE};
+        for (int id : ids) {
+            SetDlgItemTextA(GetHwnd(), id, GetDlgItemTextString(id).c_str());
+        }
+    }
+
+    void OpenAndCloseContextMenu() {
+        RECT window;
+        GetWindowRect(GetHwnd(), &window);
+        // The menu's own loop takes the posted cancel as the sign to close.
+        PostMessageA(GetHwnd(), WM_CANCELMODE, 0, 0);
+        SendMessageA(GetHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetHwnd()),
+                     MAKELPARAM(window.left + 40, window.top + 60));
+        MSG message;
+        while (PeekMessageA(&message, GetHwnd(), WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE)) {
+        }
+    }
+
+    void RepaintBars() {
+        for (int id : BarIds) {
+            RedrawWindow(GetDlgItem(id), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        }
+    }
+
+    template <void (BenchDialog::*Action)()>
+    void Stage(const char* name, int count, bench::ResourceSnapshot& previous) {
+        const double start = bench::NowMs();
+        for (int i = 0; i < count; ++i) {
+            (this->*Action)();
+        }
+        const double elapsed = bench::NowMs() - start;
+        UpdateNow();
+        const bench::ResourceSnapshot now = bench::TakeSnapshot();
+        std::printf("steady %s count %d %.0f-ms\n", name, count, elapsed);
+        std::printf("%s", bench::CompareSnapshots(name, previous, now).c_str());
+        previous = now;
+    }
+
+    void MeasureSteadiness() {
+        // Warm-up: what is created once on first use is not growth.
+        for (int i = 0; i < 100; ++i) {
+            RefreshAndPaint();
+            OpenAndCloseContextMenu();
+            RepaintBars();
+        }
+        menusOpened_ = 0;
+        UpdateNow();
+        bench::TakeSnapshot();
+        const bench::ResourceSnapshot start = bench::TakeSnapshot();
+        bench::ResourceSnapshot previous = start;
+        Stage<&BenchDialog::RefreshAndPaint>("refreshes", counts_[0], previous);
+        Stage<&BenchDialog::OpenAndCloseContextMenu>("context-menus", counts_[1], previous);
+        std::printf("steady context-menus opened %d\n", menusOpened_);
+        Stage<&BenchDialog::RepaintBars>("bar-repaints", counts_[2], previous);
+        std::printf("%s", bench::CompareSnapshots("all", start, previous).c_str());
+        std::printf("steady menu-objects-alive %d\n", fw::Menu::LiveCount());
+        std::printf("steady texts-after %s | %s\n", GetDlgItemTextString(IDC_DRIVE_COUNT).c_str(),
+                    GetDlgItemTextString(IDC_VOLUME_NAME).c_str());
+    }
+
+    std::string GetDlgItemTextString(int id) {
+        char text[512] = "";
+        GetDlgItemTextA(GetHwnd(), id, text, sizeof text);
+        return text;
+    }
+
+    std::string mode_;
+    std::vector<int> counts_;
+    int menusOpened_ = 0;
+    std::string selectedRoot_;
+};
+
+class BenchApp : public fw::Application {
+public:
+    BenchApp(std::string mode, std::vector<int> counts)
+        : mode_(std::move(mode)), counts_(std::move(counts)) {}
+
+    bool InitInstance() override {
+        InitCommonControls();
+        if (FAILED(OleInitialize(nullptr))) {
+            return false;
+        }
+        {
+            BenchDialog dialog(mode_, counts_);
+            mainWindow = &dialog;
+            dialog.DoModal();
+            mainWindow = nullptr;
+        }
+        OleUninitialize();
+        return false;
+    }
+
+private:
+    std::string mode_;
+    std::vector<int> counts_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const std::string mode = argc > 1 ? argv[1] : "refresh";
+    if (mode != "refresh" && mode != "steady") {
+        std::fprintf(stderr, "usage: refresh_bench refresh [BLOCKS] | steady\n");
+        return 2;
+    }
+    // refresh: the number of blocks; steady: refreshes, menus, repaints.
+    std::vector<int> counts = mode == "refresh" ? std::vector<int>{30}
+                                                : std::vector<int>{10000, 1000, 1000};
+    for (std::size_t i = 0; i < counts.size() && static_cast<int>(i) + 2 < argc; ++i) {
+        counts[i] = std::max(1, std::atoi(argv[i + 2]));
+    }
+    BenchApp application(mode, counts);
+    application.Run();
+    std::fflush(stdout);
+    return 0;
+}
