@@ -41,7 +41,7 @@ void CGradientTextBar::SetGradientColors(COLORREF first, COLORREF second) {
 
 void CGradientTextBar::SetTextFormat(const char* format, DWORD flags) {
     if (format != nullptr && *format != '\0' && flags != 0) {
-        ModifyStyle(TGB_TEXT_MODE, flags & TGB_TEXT_MODE);
+        ModifyStyle(TGB_TEXT_MODE, flags);
         SetText(format);
     } else {
         ModifyStyle(TGB_TEXT_MODE, 0);

@@ -1,6 +1,5 @@
 #include "controls/CColorLabel.h"
 #include "controls/CGradientTextBar.h"
-#include "controls/COffscreenDC.h"
 #include "drives/CDriveComboBox.h"
 #include "framework/Handles.h"
 
@@ -247,37 +246,4 @@ TEST(DriveComboBox, OnlyBoldItemsAreDrawnBoldWithTheirIcon) {
     EXPECT_GT(iconPlain, 0) << "item 0 has its icon";
     EXPECT_EQ(iconBold, 0) << "item 1 has none";
     DestroyWindow(window);
-}
-
-TEST(DriveComboBox, AnEmptyListDrawsNothing) {
-    CDriveComboBox combo;
-    HWND window = CreateLinked(combo, WC_COMBOBOXA,
-                               CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 120, 200);
-    Canvas canvas(40, 20);
-    PatBlt(canvas.Dc(), 0, 0, 40, 20, WHITENESS);
-    DRAWITEMSTRUCT draw{};
-    draw.itemID = static_cast<UINT>(-1);
-    draw.itemState = ODS_SELECTED;
-    draw.hDC = canvas.Dc();
-    draw.rcItem = RECT{0, 0, 40, 20};
-    combo.DrawItem(draw);
-    EXPECT_EQ(canvas.At(10, 10), RGB(255, 255, 255));
-    EXPECT_EQ(combo.GetLBText(0), "");
-    DestroyWindow(window);
-}
-
-TEST(OffscreenDC, DrawsWithTheTargetsCoordinatesAndCopiesOnce) {
-    Canvas canvas(50, 50);
-    PatBlt(canvas.Dc(), 0, 0, 50, 50, WHITENESS);
-    {
-        COffscreenDC offscreen(canvas.Dc(), RECT{10, 10, 30, 30});
-        EXPECT_NE(offscreen.Get(), canvas.Dc());
-        fw::Brush red(CreateSolidBrush(RGB(255, 0, 0)));
-        const RECT square{10, 10, 20, 20};
-        FillRect(offscreen.Get(), &square, red.Get());
-        EXPECT_EQ(canvas.At(15, 15), RGB(255, 255, 255))
-            << "nothing reaches the target before the end";
-    }
-    EXPECT_EQ(canvas.At(15, 15), RGB(255, 0, 0));
-    EXPECT_EQ(canvas.At(5, 5), RGB(255, 255, 255)) << "outside the area stays untouched";
 }
