@@ -133,21 +133,6 @@ TEST_F(BarFixture, TextChangesColourExactlyAtTheFilledEnd) {
     EXPECT_GE(onBk.first, 50);
 }
 
-TEST_F(BarFixture, EmptyAndFullBarsShowTheTextInOneColour) {
-    bar.Send(PBM_SETPOS, 0);
-    Canvas empty(100, 40);
-    Print(empty);
-    EXPECT_GT(ColumnsOf(empty, OnBar).first, ColumnsOf(empty, OnBar).second);
-    EXPECT_LE(ColumnsOf(empty, OnBk).first, ColumnsOf(empty, OnBk).second);
-    EXPECT_EQ(empty.At(0, 20), Background);
-
-    bar.Send(PBM_SETPOS, 100);
-    Canvas full(100, 40);
-    Print(full);
-    EXPECT_LE(ColumnsOf(full, OnBar).first, ColumnsOf(full, OnBar).second);
-    EXPECT_GT(ColumnsOf(full, OnBk).first, ColumnsOf(full, OnBk).second);
-}
-
 TEST_F(BarFixture, EraseDoesNothingAndEveryPaintCoversTheWholeBar) {
     Canvas canvas(100, 40);
     for (int x = 0; x < 100; ++x) {
