@@ -3,6 +3,7 @@
 // context menu of drive commands, the notification-area icon and the
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
+#include "commands/CShellLauncher.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "drives/DriveInventory.h"
 #include "tray/CTrayIconDialog.h"
@@ -55,6 +56,15 @@ public:
     void OnTrayRestore();
     void OnTrayExit();
 
+    // ---- Drive commands and exports: menu, shell, recycle bin, report, clipboard ----
+    // The shell actions and the opening of the report go through `launcher`.
+    void SetShellLauncher(commands::ShellLauncher& launcher) noexcept { shellLauncher = &launcher; }
+    void WriteDriveReport();
+    std::string ComputerNameText();
+    std::string UserNameText();
+    void CopyTextToClipboard(std::string text);
+    const std::string& ReportPath() const noexcept { return reportPath; }
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
@@ -92,4 +102,10 @@ protected:
 
     std::string currentDirectory;
     std::string settingsPath;
+
+    // Drive commands and exports.
+    CShellLauncher win32ShellLauncher;
+    commands::ShellLauncher* shellLauncher = &win32ShellLauncher;
+    char reportFileName[MAX_PATH] = {};
+    std::string reportPath;
 };

@@ -42,45 +42,33 @@ CMenuXP::~CMenuXP() {
     if (menuFont != nullptr) {
         DeleteObject(menuFont);
     }
-    if (menu_ != nullptr) {
-        // Last item first, so that removing a submenu item keeps the positions
-        // still to be visited.
-        for (int position = GetMenuItemCount(menu_) - 1; position >= 0; --position) {
-            MENUITEMINFOA info{};
-            info.cbSize = sizeof info;
-            info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU;
-            if (!GetMenuItemInfoA(menu_, static_cast<UINT>(position), TRUE, &info)) {
-                continue;
-            }
-            if (info.hSubMenu != nullptr) {
-                // The submenu object destroys its own menu below.
-                RemoveMenu(menu_, static_cast<UINT>(position), MF_BYPOSITION);
-            }
-            if ((info.fType & MFT_OWNERDRAW) != 0) {
-                delete CMenuXPItem::FromItemData(info.dwItemData);
-            }
+    HMENU menu = GetHandle();
+    // Last item first, so that removing a submenu item keeps the positions
+    // still to be visited.
+    for (int position = menu != nullptr ? GetMenuItemCount(menu) - 1 : -1; position >= 0;
+         --position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU;
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
+            continue;
+        }
+        if (info.hSubMenu != nullptr) {
+            // The submenu object cleans up and destroys its own menu below.
+            RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+        }
+        if ((info.fType & MFT_OWNERDRAW) != 0) {
+            delete CMenuXPItem::FromItemData(info.dwItemData);
         }
     }
     submenus_.clear();
-    if (menu_ != nullptr) {
-        DestroyMenu(menu_);
-    }
-}
-
-bool CMenuXP::CreatePopupMenu() {
-    if (menu_ != nullptr) {
-        return false;
-    }
-    menu_ = ::CreatePopupMenu();
-    return menu_ != nullptr;
 }
 
 bool CMenuXP::Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item) {
-    if (menu_ == nullptr || item == nullptr) {
+    if (GetHandle() == nullptr || item == nullptr) {
         return false;
     }
-    item->menu = this;
-    if (!AppendMenuA(menu_, flags | MF_OWNERDRAW, idOrSubmenu,
+    if (!AppendMenuA(GetHandle(), flags | MF_OWNERDRAW, idOrSubmenu,
                      reinterpret_cast<LPCSTR>(item.get()))) {
         return false;
     }
@@ -99,41 +87,14 @@ bool CMenuXP::AppendSeparator() {
 
 bool CMenuXP::AppendPopup(UINT flags, std::unique_ptr<CMenuXP> submenu,
                           std::unique_ptr<CMenuXPItem> item) {
-    if (submenu == nullptr || submenu->menu_ == nullptr) {
+    if (submenu == nullptr || submenu->GetHandle() == nullptr) {
         return false;
     }
-    if (!Append(flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->menu_), std::move(item))) {
+    if (!Append(flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->GetHandle()),
+                std::move(item))) {
         return false;
     }
     submenus_.push_back(std::move(submenu));
-    return true;
-}
-
-UINT CMenuXP::TrackPopupMenu(UINT flags, int x, int y, HWND owner) {
-    return static_cast<UINT>(::TrackPopupMenu(menu_, flags, x, y, 0, owner, nullptr));
-}
-
-bool CMenuXP::HandleMeasureItem(MEASUREITEMSTRUCT* request) {
-    if (request == nullptr || request->CtlType != ODT_MENU) {
-        return false;
-    }
-    CMenuXPItem* item = CMenuXPItem::FromItemData(request->itemData);
-    if (item == nullptr || item->menu == nullptr) {
-        return false;
-    }
-    item->menu->MeasureItem(*request);
-    return true;
-}
-
-bool CMenuXP::HandleDrawItem(const DRAWITEMSTRUCT* request) {
-    if (request == nullptr || request->CtlType != ODT_MENU) {
-        return false;
-    }
-    CMenuXPItem* item = CMenuXPItem::FromItemData(request->itemData);
-    if (item == nullptr || item->menu == nullptr) {
-        return false;
-    }
-    item->menu->DrawItem(*request);
     return true;
 }
 
@@ -144,10 +105,11 @@ HFONT CMenuXP::CreateBoldMenuFont() const {
     return CreateFontIndirectA(&font);
 }
 
-void CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
-    const CMenuXPItem* item = CMenuXPItem::FromItemData(request.itemData);
-    if (request.CtlType != ODT_MENU || item == nullptr) {
-        return;
+bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
+    const CMenuXPItem* item =
+        request.CtlType == ODT_MENU ? CMenuXPItem::FromItemData(request.itemData) : nullptr;
+    if (item == nullptr) {
+        return false;
     }
     const int checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
     MenuItemSize size;
@@ -170,12 +132,14 @@ void CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
     // like the unsigned arithmetic the platform applies to it.
     request.itemWidth = static_cast<UINT>(size.width);
     request.itemHeight = static_cast<UINT>(size.height);
+    return true;
 }
 
-void CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
-    const CMenuXPItem* item = CMenuXPItem::FromItemData(request.itemData);
-    if (request.CtlType != ODT_MENU || item == nullptr) {
-        return;
+bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
+    const CMenuXPItem* item =
+        request.CtlType == ODT_MENU ? CMenuXPItem::FromItemData(request.itemData) : nullptr;
+    if (item == nullptr) {
+        return false;
     }
     HDC dc = request.hDC;
     const RECT rect = request.rcItem;
@@ -187,7 +151,7 @@ void CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
             DrawIconArea(dc, ToRect(SeparatorIconArea(ToMenuRect(rect), item->iconSize)), false,
                          false, false);
         }
-        return;
+        return true;
     }
     const bool selected = (request.itemState & ODS_SELECTED) != 0;
     const bool disabled = (request.itemState & ODS_GRAYED) != 0;
@@ -208,6 +172,7 @@ void CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
         DrawCheckMark(dc, ToRect(layout.iconRect), selected);
     }
     DrawItemText(dc, ToRect(layout.textRect), item->text, selected, disabled, isDefault);
+    return true;
 }
 
 void CMenuXP::FillRectangle(HDC dc, const RECT& rect, COLORREF colour) {

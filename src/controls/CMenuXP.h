@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/CMenuXPItem.h"
+#include "framework/Menu.h"
 
 #include <windows.h>
 
@@ -12,17 +13,15 @@ namespace controls {
 // A popup menu whose items are all owner-drawn with a 16x16 icon beside the
 // text, in a button or a flat look. The menu owns its item records, their
 // icons and its submenu objects.
-class CMenuXP {
+class CMenuXP : public fw::Menu {
   public:
     enum Style { MenuStyleButton = 0, MenuStyleFlat = 2 };
 
     CMenuXP();
-    virtual ~CMenuXP();
+    ~CMenuXP() override;
     CMenuXP(const CMenuXP&) = delete;
     CMenuXP& operator=(const CMenuXP&) = delete;
 
-    bool CreatePopupMenu();
-    HMENU Handle() const { return menu_; }
     void SetStyle(Style style) { style_ = style; }
     Style GetStyle() const { return style_; }
 
@@ -30,17 +29,9 @@ class CMenuXP {
     bool AppendSeparator();
     bool AppendPopup(UINT flags, std::unique_ptr<CMenuXP> submenu,
                      std::unique_ptr<CMenuXPItem> item);
-    // Returns the chosen command when `flags` holds TPM_RETURNCMD; the command
-    // is otherwise posted to `owner` as WM_COMMAND.
-    UINT TrackPopupMenu(UINT flags, int x, int y, HWND owner);
-
-    virtual void MeasureItem(MEASUREITEMSTRUCT& request);
-    virtual void DrawItem(const DRAWITEMSTRUCT& request);
-
-    // For the window that tracks the menu: hands WM_MEASUREITEM and
-    // WM_DRAWITEM of a CMenuXP item to its menu; false for anything else.
-    static bool HandleMeasureItem(MEASUREITEMSTRUCT* request);
-    static bool HandleDrawItem(const DRAWITEMSTRUCT* request);
+    // Only requests for this class's item records are answered (true).
+    bool MeasureItem(MEASUREITEMSTRUCT& request) override;
+    bool DrawItem(const DRAWITEMSTRUCT& request) override;
 
   protected:
     virtual void DrawBackground(HDC dc, RECT rect, bool selected, bool disabled);
@@ -69,7 +60,6 @@ class CMenuXP {
     bool Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item);
 
     Style style_ = MenuStyleButton;
-    HMENU menu_ = nullptr;
     std::vector<std::unique_ptr<CMenuXP>> submenus_;
 };
 

@@ -6,8 +6,6 @@
 
 namespace controls {
 
-class CMenuXP;
-
 // The owner-draw data of one CMenuXP item: its command id, text and icon.
 class CMenuXPItem {
   public:
@@ -32,8 +30,6 @@ class CMenuXPItem {
     std::string text;
     HICON icon = nullptr;
     int iconSize = 16;
-    // The menu that measures and draws the item; set when it is appended.
-    CMenuXP* menu = nullptr;
 };
 
 } // namespace controls

@@ -14,7 +14,7 @@ bool AppendDriveBlock(std::string& report, drives::DriveInventory& inventory,
     drives::VolumeSystem& system = inventory.System();
     drives::DiskSpace space;
     drives::VolumeInformation info;
-    if (!system.GetDiskFreeSpace(root, space) || !system.GetVolumeInformation(root, info)) {
+    if (!system.QueryDiskFreeSpace(root, space) || !system.QueryVolumeInformation(root, info)) {
         return false;
     }
     drives::VolumeFacts& facts = inventory.facts;

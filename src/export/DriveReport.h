@@ -29,7 +29,6 @@ std::string ReportPathFor(const std::string& chosenName);
 
 constexpr const char* ReportWrittenQuestion = "File correctly written.\nDo you want to open it ?";
 constexpr const char* ReportWrittenCaption = "Open file";
-constexpr const char* ReportNotWrittenCaption = "Save Report";
 
 // The message shown when the report file could not be created or written.
 std::string ReportNotWrittenMessage(const std::string& path);

@@ -191,7 +191,7 @@ TEST(MenuXP, MeasuresItemsByTheIconRuleAndSeparatorsByTheCheckMark) {
     foreign.CtlType = ODT_MENU;
     DWORD notARecord[8] = {};
     foreign.itemData = reinterpret_cast<ULONG_PTR>(notARecord);
-    EXPECT_FALSE(CMenuXP::HandleMeasureItem(&foreign));
+    EXPECT_FALSE(menu.MeasureItem(foreign));
     EXPECT_EQ(foreign.itemHeight, 0u);
 }
 
@@ -205,8 +205,8 @@ TEST(MenuXP, DeletingTheTopMenuFreesRecordsIconsAndSubmenusOfBothLevels) {
         auto sub = std::make_unique<CMenuXP>();
         ASSERT_TRUE(top->CreatePopupMenu());
         ASSERT_TRUE(sub->CreatePopupMenu());
-        topHandle = top->Handle();
-        subHandle = sub->Handle();
+        topHandle = top->GetHandle();
+        subHandle = sub->GetHandle();
         auto first = std::make_unique<CountingItem>(1020, live);
         subIcon = first->icon;
         EXPECT_TRUE(sub->AppendItem(0, std::move(first)));
