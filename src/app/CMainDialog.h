@@ -3,10 +3,15 @@
 // context menu of drive commands, the notification-area icon and the
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
+#include "controls/CBalloonTip.h"
+#include "controls/CImageButton.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "drives/DriveInventory.h"
 #include "tray/CTrayIconDialog.h"
 #include "resource.h"
+#include "settings/CIniFile.h"
+#include "settings/CLayeredWindow.h"
+#include "settings/CTransparencySettings.h"
 
 #include <string>
 #include <vector>
@@ -90,6 +95,14 @@ protected:
     std::string logicalDriveTitle;
     std::string driveCountText;
 
+    // ---- Settings, image buttons and tip ----
+    void SetUpButtonsAndTip();
+    CImageButton exitButton;
+    CImageButton transparencyButton;
+    CBalloonTip balloonTip;
+    CLayeredWindow layeredWindow;
+    CTransparencySettings settings;
+    CIniFile settingsWriter;
     std::string currentDirectory;
     std::string settingsPath;
 };

@@ -1,6 +1,9 @@
 #include "app/CMainDialog.h"
 
-void CMainDialog::DoDataExchange() {}
+void CMainDialog::DoDataExchange() {
+    Bind(IDOK, exitButton);
+    Bind(IDC_TRANSPARENCY, transparencyButton);
+}
 
 void CMainDialog::SetUpControls() {
     BuildFixedDriveList();
@@ -11,7 +14,7 @@ void CMainDialog::SetUpControls() {
     }
     SendMessageA(combo, CB_SETCURSEL, 0, 0);
     SetDlgItemTextA(GetHwnd(), IDC_SUMMARY_GROUP, "Summary");
-    SetDlgItemTextA(GetHwnd(), IDOK, "Exit");
+    SetUpButtonsAndTip();
 }
 
 BOOL CMainDialog::PaintBackground(HDC) {
