@@ -18,6 +18,10 @@ TEST(ButtonLayout, IconLeftOfCaption) {
     EXPECT_EQ(layout.textBox.right, 64); // 72 - 8
     EXPECT_EQ(layout.textBox.top, 0);
     EXPECT_EQ(layout.textBox.bottom, 31);
+    const ButtonLayout placementZero =
+        LayOutImageButton(ExitButton, SmallIcon, true, true, 0, false);
+    EXPECT_EQ(placementZero.iconBox, layout.iconBox);
+    EXPECT_EQ(placementZero.textBox, layout.textBox);
 }
 
 TEST(ButtonLayout, IconRightOfCaption) {
