@@ -160,10 +160,10 @@ server_stop() {
     "$WINESERVER" -w 2>/dev/null || true
 }
 
-# Xvfb on the first free display from :90 (or $ORBELUNE_FIRST_DISPLAY) up; DISPLAY is exported.
+# Xvfb on the first free display from :90 (or :$ORBELUNE_XVFB_FIRST) up; DISPLAY is exported.
 xvfb_start() {
     local n
-    for ((n = ${ORBELUNE_FIRST_DISPLAY:-90}; n < 190; n++)); do
+    for ((n = ${ORBELUNE_XVFB_FIRST:-90}; n < 190; n++)); do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         _XVFB_PID=$!
