@@ -1,6 +1,7 @@
 #include "controls/CImageButton.h"
 
 #include "controls/ButtonLayout.h"
+#include "controls/COffscreenDC.h"
 #include "framework/Application.h"
 #include "framework/Handles.h"
 
@@ -188,15 +189,9 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
         }
     }
     const RECT itemRect = item.rcItem;
-    const int width = itemRect.right - itemRect.left;
-    const int height = itemRect.bottom - itemRect.top;
-
     // Drawn off-screen on the target's background colour, then copied in one go.
-    fw::MemoryDc memory(CreateCompatibleDC(item.hDC));
-    fw::Bitmap picture(CreateCompatibleBitmap(item.hDC, width, height));
-    fw::SelectGuard pictureGuard(memory.Get(), picture.Get());
-    HDC dc = memory.Get();
-    SetWindowOrgEx(dc, itemRect.left, itemRect.top, nullptr);
+    COffscreenDC offscreen(item.hDC, itemRect);
+    HDC dc = offscreen.Get();
     fw::Brush background(CreateSolidBrush(GetBkColor(item.hDC)));
     FillRect(dc, &itemRect, background.Get());
 
@@ -235,8 +230,6 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
         InflateRect(&focus, -3, -3);
         DrawFocusRect(dc, &focus);
     }
-    BitBlt(item.hDC, itemRect.left, itemRect.top, width, height, dc, itemRect.left, itemRect.top,
-           SRCCOPY);
 }
 
 void CImageButton::DrawBackground(HDC dc, RECT& frame, bool pressed, bool focused, bool themed) {
