@@ -35,17 +35,11 @@ BOOL CAboutDialog::OnInitDialog() {
     SetText("About...");
     aboutFont.Reset(CreateFontA(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
                                 CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Tahoma"));
-#ifdef ORBELUNE_HAS_COLOR_LABEL
     aboutLabel.SubclassDlgItem(IDC_ABOUT_TEXT, self);
     aboutLabel.SetLabelTextColor(AboutTextColor);
     aboutLabel.Send(WM_SETFONT, WPARAM(aboutFont.Get()), TRUE);
     aboutLabel.SetLabelBkColor(AboutBkColor);
     aboutLabel.SetText(AboutText());
-#else
-    aboutLabelBrush.Reset(CreateSolidBrush(AboutBkColor));
-    SendDlgItemMessageA(self, IDC_ABOUT_TEXT, WM_SETFONT, WPARAM(aboutFont.Get()), TRUE);
-    SetDlgItemTextA(self, IDC_ABOUT_TEXT, AboutText().c_str());
-#endif
 
     homePageButton.EnableTheme(true);
     homePageButton.SetIcon(IDI_HOMEPAGE, 0);
@@ -77,19 +71,8 @@ LRESULT CAboutDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {
     return PaintBackground(reinterpret_cast<HDC>(wParam));
 }
 
-LRESULT CAboutDialog::OnCtlColor(WPARAM wParam, LPARAM lParam) {
-#ifndef ORBELUNE_HAS_COLOR_LABEL
-    if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_ABOUT_TEXT) {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, AboutTextColor);
-        SetBkColor(dc, AboutBkColor);
-        controlColorBrush = aboutLabelBrush.Get();
-        return reinterpret_cast<LRESULT>(controlColorBrush);
-    }
-#else
-    (void)wParam;
-    (void)lParam;
-#endif
+LRESULT CAboutDialog::OnCtlColor(WPARAM, LPARAM) {
+    // The about label colours itself; everything else keeps the default colours.
     controlColorBrush = reinterpret_cast<HBRUSH>(Default());
     return reinterpret_cast<LRESULT>(controlColorBrush);
 }

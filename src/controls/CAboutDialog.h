@@ -2,14 +2,10 @@
 // The about box: the program's picture, what it is for, its version, and a
 // button that opens the home page in the browser.
 #include "controls/CBalloonTip.h"
+#include "controls/CColorLabel.h"
 #include "controls/CImageButton.h"
 #include "framework/Handles.h"
 #include "tray/CTrayIconDialog.h"
-
-#if __has_include("controls/CColorLabel.h")
-#include "controls/CColorLabel.h"
-#define ORBELUNE_HAS_COLOR_LABEL 1
-#endif
 
 #include <string>
 
@@ -44,11 +40,7 @@ class CAboutDialog : public CTrayIconDialog {
     RECT clientRect{};
     HBRUSH controlColorBrush = nullptr;
     fw::Font aboutFont;
-#ifdef ORBELUNE_HAS_COLOR_LABEL
     CColorLabel aboutLabel;
-#else
-    fw::Brush aboutLabelBrush;
-#endif
     CImageButton homePageButton;
     CBalloonTip balloonTip;
 };
