@@ -4,6 +4,8 @@
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
 #include "commands/CShellLauncher.h"
+#include "controls/CBalloonTip.h"
+#include "controls/CImageButton.h"
 #include "controls/CColorLabel.h"
 #include "controls/CGradientTextBar.h"
 #include "drives/CDriveComboBox.h"
@@ -11,6 +13,9 @@
 #include "drives/DriveInventory.h"
 #include "tray/CTrayIconDialog.h"
 #include "resource.h"
+#include "settings/CIniFile.h"
+#include "settings/CLayeredWindow.h"
+#include "settings/CTransparencySettings.h"
 
 #include <string>
 #include <vector>
@@ -131,6 +136,14 @@ protected:
     fw::Pen backgroundPen;
     RECT clientRect{};
 
+    // ---- Settings, image buttons and tip ----
+    void SetUpButtonsAndTip();
+    CImageButton exitButton;
+    CImageButton transparencyButton;
+    CBalloonTip balloonTip;
+    CLayeredWindow layeredWindow;
+    CTransparencySettings settings;
+    CIniFile settingsWriter;
     std::string currentDirectory;
     std::string settingsPath;
 

@@ -16,6 +16,8 @@ HFONT CreateBoldFont(const char* face, int height) {
 
 void CMainDialog::DoDataExchange() {
     Bind(IDC_DRIVE_COMBO, driveCombo);
+    Bind(IDOK, exitButton);
+    Bind(IDC_TRANSPARENCY, transparencyButton);
     Bind(IDC_FREE_BAR, freeBar);
     Bind(IDC_USED_BAR, usedBar);
     Bind(IDC_TOTAL_USED_BAR, totalUsedBar);
@@ -82,7 +84,7 @@ void CMainDialog::SetUpControls() {
     summaryBitmap.Reset(LoadBitmapA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDB_SUMMARY)));
     summaryPicture.Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(summaryBitmap.Get()));
 
-    SetDlgItemTextA(GetHwnd(), IDOK, "Exit");
+    SetUpButtonsAndTip();
 }
 
 BOOL CMainDialog::PaintBackground(HDC dc) {
