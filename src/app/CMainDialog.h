@@ -3,10 +3,19 @@
 // context menu of drive commands, the notification-area icon and the
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
+#include "commands/CShellLauncher.h"
+#include "controls/CBalloonTip.h"
+#include "controls/CImageButton.h"
+#include "controls/CColorLabel.h"
+#include "controls/CGradientTextBar.h"
+#include "drives/CDriveComboBox.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "drives/DriveInventory.h"
 #include "tray/CTrayIconDialog.h"
 #include "resource.h"
+#include "settings/CIniFile.h"
+#include "settings/CLayeredWindow.h"
+#include "settings/CTransparencySettings.h"
 
 #include <string>
 #include <vector>
@@ -55,6 +64,15 @@ public:
     void OnTrayRestore();
     void OnTrayExit();
 
+    // ---- Drive commands and exports: menu, shell, recycle bin, report, clipboard ----
+    // The shell actions and the opening of the report go through `launcher`.
+    void SetShellLauncher(commands::ShellLauncher& launcher) noexcept { shellLauncher = &launcher; }
+    void WriteDriveReport();
+    std::string ComputerNameText();
+    std::string UserNameText();
+    void CopyTextToClipboard(std::string text);
+    const std::string& ReportPath() const noexcept { return reportPath; }
+
 protected:
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
@@ -90,6 +108,48 @@ protected:
     std::string logicalDriveTitle;
     std::string driveCountText;
 
+    // ---- Drive view and presentation: controls, fonts, pictures ----
+    CDriveComboBox driveCombo;
+    CGradientTextBar freeBar;      // 1014
+    CGradientTextBar usedBar;      // 1015
+    CGradientTextBar totalUsedBar; // 1050
+    CGradientTextBar totalFreeBar; // 1051
+    fw::Window summaryPicture;
+    CColorLabel driveGroupLabel;    // 1008
+    CColorLabel volumeNameLabel;    // 1001
+    CColorLabel systemDriveLabel;   // 1009
+    CColorLabel summaryGroupLabel;  // 1010
+    CColorLabel driveCountLabel;    // 1011
+    CColorLabel totalCapacityLabel; // 1012
+    CColorLabel totalFreeLabel;     // 1013
+    CColorLabel totalUsedLabel;     // 1016
+    CColorLabel freeLabel;          // 1007
+    CColorLabel usedLabel;          // 1006
+    CColorLabel capacityLabel;      // 1002
+    CColorLabel maxNameLengthLabel; // 1005
+    CColorLabel fileSystemLabel;    // 1004
+    CColorLabel serialLabel;        // 1003
+    fw::Font labelFont;
+    fw::Font titleFont;
+    fw::Font groupFont;
+    fw::Bitmap summaryBitmap;
+    fw::Pen backgroundPen;
+    RECT clientRect{};
+
+    // ---- Settings, image buttons and tip ----
+    void SetUpButtonsAndTip();
+    CImageButton exitButton;
+    CImageButton transparencyButton;
+    CBalloonTip balloonTip;
+    CLayeredWindow layeredWindow;
+    CTransparencySettings settings;
+    CIniFile settingsWriter;
     std::string currentDirectory;
     std::string settingsPath;
+
+    // Drive commands and exports.
+    CShellLauncher win32ShellLauncher;
+    commands::ShellLauncher* shellLauncher = &win32ShellLauncher;
+    char reportFileName[MAX_PATH] = {};
+    std::string reportPath;
 };

@@ -1,6 +1,8 @@
 #include "app/CMainDialog.h"
 
+#include "controls/CAboutDialog.h"
+
 void CMainDialog::RunAboutBox() {
-    fw::Dialog about(IDD_ABOUT);
+    CAboutDialog about;
     about.DoModal();
 }

@@ -88,6 +88,7 @@ bool Window::Subclass(HWND window) noexcept {
     hwnd_ = window;
     previous_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticWindowProc)));
+    PreSubclassWindow();
     return true;
 }
 
@@ -138,6 +139,13 @@ LRESULT Window::Default() {
         return 0;
     }
     return CallWindowProcA(previous_, hwnd_, current_->message, current_->wParam, current_->lParam);
+}
+
+LRESULT Window::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (hwnd_ == nullptr) {
+        return 0;
+    }
+    return CallWindowProcA(previous_, hwnd_, message, wParam, lParam);
 }
 
 bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -52,6 +52,10 @@ protected:
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // Called after the window is gone (WM_NCDESTROY) and the link removed.
     virtual void OnWindowGone() {}
+    // Called once Subclass has linked the object to its window.
+    virtual void PreSubclassWindow() {}
+    // The previous window procedure with a message of the caller's choosing.
+    LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     struct CurrentMessage {

@@ -1,0 +1,41 @@
+#include "controls/ButtonLayout.h"
+
+namespace controls {
+
+ButtonLayout LayOutImageButton(const PixelRect& item, const PixelSize& icon, bool hasIcon,
+                               bool hasCaption, int placement, bool sunken) {
+    ButtonLayout layout{item, item};
+    if (hasIcon) {
+        PixelRect& iconBox = layout.iconBox;
+        PixelRect& textBox = layout.textBox;
+        if (hasCaption) {
+            const int half = icon.width / 2;
+            const int width = textBox.Width();
+            if (placement == IconRightOfCaption) {
+                textBox.left = half;
+                textBox.right = width - half - icon.width;
+                iconBox.left = item.right - half - icon.width;
+            } else {
+                textBox.right = width - half;
+                textBox.left = 2 * icon.width;
+                iconBox.left = half;
+            }
+        } else {
+            iconBox.left += (iconBox.Width() - icon.width) / 2;
+        }
+        iconBox.top += (iconBox.Height() - icon.height) / 2;
+        if (sunken)
+            iconBox.Offset(1, 1);
+    }
+    if (sunken)
+        layout.textBox.Offset(1, 1);
+    return layout;
+}
+
+PixelRect CentreCaptionVertically(const PixelRect& box, const PixelRect& measured) {
+    PixelRect centred = measured;
+    centred.Offset(0, (box.Height() - measured.Height()) / 2);
+    return centred;
+}
+
+} // namespace controls

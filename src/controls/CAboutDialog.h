@@ -1,0 +1,46 @@
+#pragma once
+// The about box: the program's picture, what it is for, its version, and a
+// button that opens the home page in the browser.
+#include "controls/CBalloonTip.h"
+#include "controls/CColorLabel.h"
+#include "controls/CImageButton.h"
+#include "framework/Handles.h"
+#include "tray/CTrayIconDialog.h"
+
+#include <string>
+
+class CAboutDialog : public CTrayIconDialog {
+  public:
+    static constexpr COLORREF AboutBkColor = RGB(250, 255, 250);
+    static constexpr COLORREF AboutTextColor = RGB(0, 0, 0);
+    static constexpr const char* HomePageAddress = "https://orbelune.example.org/";
+
+    CAboutDialog() noexcept;
+    ~CAboutDialog() override = default;
+
+    static std::string AboutText();
+
+    static const fw::MessageMap& Messages();
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+    bool PreTranslateMessage(MSG& message) override;
+
+  protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
+    virtual BOOL PaintBackground(HDC dc);
+    // Opens the address with the shell; seen by tests before the shell is asked.
+    virtual void OpenHomePage(const char* address);
+
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
+    void OnVisitHomePage();
+
+    fw::Pen backgroundPen;
+    RECT clientRect{};
+    HBRUSH controlColorBrush = nullptr;
+    fw::Font aboutFont;
+    CColorLabel aboutLabel;
+    CImageButton homePageButton;
+    CBalloonTip balloonTip;
+};

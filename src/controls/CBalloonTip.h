@@ -1,0 +1,61 @@
+#pragma once
+// The program's own tooltip: a borderless popup shaped as a speech balloon whose
+// stem touches the mouse pointer. The owner registers its tool windows and hands
+// every message to RelayEvent before its own processing.
+#include "framework/Window.h"
+
+#include <map>
+#include <string>
+
+class CBalloonTip : public fw::Window {
+  public:
+    static constexpr UINT_PTR ShowTimerId = 100;
+    static constexpr UINT_PTR PollTimerId = 101;
+    static constexpr UINT PollInterval = 500;
+    static constexpr const char* ClassName = "OrbeluneBalloonTip";
+
+    CBalloonTip();
+    ~CBalloonTip() override;
+
+    static const fw::MessageMap& Messages();
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+    BOOL Create(HWND parent);
+    void AddTool(HWND tool, const char* text, HICON toolIcon);
+    void RemoveTool(HWND tool);
+    // Never consumes the message.
+    void RelayEvent(const MSG& message);
+
+    void SetTipIcon(HICON newIcon);
+    void ShowAt(const std::string& newText, const POINT* at);
+    // The balloon's region (handed to the caller) and, when asked, its window size.
+    void ComputeShape(HDC dc, HRGN* region, SIZE* size);
+
+    UINT delay = 500;
+
+    const std::string& Text() const noexcept { return text; }
+    POINT Anchor() const noexcept { return anchor; }
+
+  protected:
+    LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+
+  private:
+    struct Tool {
+        std::string text;
+        HICON icon = nullptr;
+    };
+
+    void Hide();
+
+    POINT anchor{0, 0};
+    std::string text;
+    UINT_PTR timerId = 0;
+    HICON icon = nullptr;
+    int iconWidth = 0;
+    int iconHeight = 0;
+    HFONT font = nullptr;
+    std::map<HWND, Tool> tools;
+};

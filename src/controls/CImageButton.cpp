@@ -1,0 +1,283 @@
+#include "controls/CImageButton.h"
+
+#include "controls/ButtonLayout.h"
+#include "controls/COffscreenDC.h"
+#include "framework/Application.h"
+#include "framework/Handles.h"
+
+#include <windowsx.h>
+
+namespace {
+
+// The visual-style functions stay loaded for the whole process.
+CThemeApi themeApi;
+
+controls::PixelRect ToPixels(const RECT& rect) {
+    return controls::PixelRect{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+RECT ToRect(const controls::PixelRect& rect) {
+    return RECT{rect.left, rect.top, rect.right, rect.bottom};
+}
+
+controls::PixelSize IconSize(HICON icon) {
+    controls::PixelSize size{32, 32};
+    ICONINFO info{};
+    if (!GetIconInfo(icon, &info))
+        return size;
+    BITMAP bitmap{};
+    if (info.hbmColor != nullptr && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap) != 0)
+        size = controls::PixelSize{bitmap.bmWidth, bitmap.bmHeight};
+    if (info.hbmColor != nullptr)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask != nullptr)
+        DeleteObject(info.hbmMask);
+    return size;
+}
+
+} // namespace
+
+const fw::MessageMap& CImageButton::Messages() {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<&CImageButton::OnMouseMove>(WM_MOUSEMOVE),
+        fw::OnMessage<&CImageButton::OnEraseBkgnd>(WM_ERASEBKGND),
+        fw::OnMessage<&CImageButton::OnDrawItemReflect>(fw::ReflectBase + WM_DRAWITEM),
+    };
+    static const fw::MessageMap map(entries, &COwnerDrawButton::Messages());
+    return map;
+}
+
+CImageButton::~CImageButton() {
+    if (theme != nullptr)
+        CThemeApi::CloseThemeData(theme);
+    if (icon != nullptr)
+        DestroyIcon(icon);
+}
+
+void CImageButton::SetIcon(int iconId, int placement) {
+    HICON loaded = static_cast<HICON>(
+        LoadImageA(fw::ResourceInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, 0));
+    SetIconHandle(loaded, placement);
+}
+
+void CImageButton::SetIconHandle(HICON newIcon, int placement) {
+    if (icon != nullptr && icon != newIcon)
+        DestroyIcon(icon);
+    icon = newIcon;
+    iconPlacement = placement;
+    Redraw();
+}
+
+void CImageButton::EnableTheme(bool enable) {
+    themeEnabled = enable ? TRUE : FALSE;
+    Redraw();
+}
+
+bool CImageButton::IsThemed() const {
+    return theme != nullptr && themeEnabled && CThemeApi::IsAppThemed();
+}
+
+void CImageButton::Redraw() {
+    if (IsAttached())
+        RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+void CImageButton::SendClick() {
+    HWND self = GetHwnd();
+    SendMessageA(GetParent(self), WM_COMMAND, WPARAM(GetDlgCtrlID(self)), LPARAM(self));
+}
+
+LRESULT CImageButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (fw::DispatchMessageMap(GetMessageMap(), *this, message, wParam, lParam, result))
+        return result;
+    return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CImageButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE: {
+        const MSG* asked = reinterpret_cast<const MSG*>(lParam);
+        if (asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_TAB)
+            return 0;
+        return DLGC_WANTALLKEYS;
+    }
+    case WM_LBUTTONDBLCLK:
+        // The second press of a double-click counts as a click of its own.
+        Send(BM_SETSTATE, TRUE);
+        keyPressPending = TRUE;
+        SetCapture(GetHwnd());
+        return 0;
+    case WM_LBUTTONUP:
+        if (keyPressPending) {
+            Send(BM_SETSTATE, FALSE);
+            keyPressPending = FALSE;
+            SendClick();
+            if (!IsAttached())
+                return 0;
+        }
+        break;
+    case WM_CAPTURECHANGED:
+    case WM_KILLFOCUS:
+        // A release elsewhere ends the held look without a click.
+        if (keyPressPending) {
+            keyPressPending = FALSE;
+            Send(BM_SETSTATE, FALSE);
+        }
+        break;
+    case WM_CHAR:
+        // Enter clicks once per key press (auto-repeat ignored); the platform's own
+        // key-down and key-up handling clicks on Space.
+        if (wParam == VK_RETURN) {
+            if ((lParam & (1 << 30)) == 0)
+                SendClick();
+            return 0;
+        }
+        break;
+    case WM_THEMECHANGED:
+        // Reopened at the next drawing, also when the theme was off until now.
+        if (theme != nullptr)
+            CThemeApi::CloseThemeData(theme);
+        theme = nullptr;
+        themeDirty = TRUE;
+        InvalidateRect(GetHwnd(), nullptr, TRUE);
+        break;
+    default:
+        break;
+    }
+    return COwnerDrawButton::DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CImageButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+    HWND self = GetHwnd();
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ClientToScreen(self, &point);
+    RECT bounds{};
+    GetWindowRect(self, &bounds);
+    const BOOL wasHovered = hover;
+    if (PtInRect(&bounds, point)) {
+        hover = TRUE;
+        // Held so that the move that leaves the button is seen too.
+        if (GetCapture() != self)
+            SetCapture(self);
+    } else {
+        hover = FALSE;
+        ReleaseCapture();
+    }
+    if (hover != wasHovered)
+        InvalidateRect(self, nullptr, TRUE);
+    return DefWindowProc(WM_MOUSEMOVE, wParam, lParam);
+}
+
+LRESULT CImageButton::OnEraseBkgnd(WPARAM, LPARAM) {
+    return TRUE;
+}
+
+LRESULT CImageButton::OnDrawItemReflect(WPARAM, LPARAM lParam) {
+    DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
+}
+
+void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
+    HWND self = GetHwnd();
+    if (themeDirty) {
+        themeDirty = FALSE;
+        if (CThemeApi::IsLoaded()) {
+            if (theme != nullptr)
+                CThemeApi::CloseThemeData(theme);
+            theme = CThemeApi::OpenThemeData(self, "Button");
+        }
+    }
+    const RECT itemRect = item.rcItem;
+    // Drawn off-screen on the target's background colour, then copied in one go.
+    COffscreenDC offscreen(item.hDC, itemRect);
+    HDC dc = offscreen.Get();
+    fw::Brush background(CreateSolidBrush(GetBkColor(item.hDC)));
+    FillRect(dc, &itemRect, background.Get());
+
+    const HFONT parentFont =
+        reinterpret_cast<HFONT>(SendMessageA(GetParent(self), WM_GETFONT, 0, 0));
+    fw::SelectGuard fontGuard(dc, parentFont);
+    fw::BkModeGuard modeGuard(dc, TRANSPARENT);
+
+    const bool pressed = (item.itemState & ODS_SELECTED) != 0;
+    const bool focused = (item.itemState & ODS_FOCUS) != 0;
+    const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+    const bool showFocus = (item.itemState & ODS_NOFOCUSRECT) == 0;
+    const bool themed = IsThemed();
+    RECT frame = itemRect;
+    DrawBackground(dc, frame, pressed, focused, themed);
+
+    const std::string caption = GetText();
+    UINT textFlags = DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE;
+    if (icon == nullptr)
+        textFlags |= DT_CENTER;
+    const controls::PixelSize iconSize = icon != nullptr ? IconSize(icon) : controls::PixelSize{};
+    const controls::ButtonLayout layout =
+        controls::LayOutImageButton(ToPixels(itemRect), iconSize, icon != nullptr, !caption.empty(),
+                                    iconPlacement, pressed && !themed);
+    if (icon != nullptr) {
+        const RECT box = ToRect(layout.iconBox);
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, box.left, box.top,
+                   box.right - box.left, box.bottom - box.top,
+                   DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
+    }
+    if (!caption.empty())
+        DrawCaption(dc, caption, ToRect(layout.textBox), textFlags, themed, disabled);
+
+    if (focused && showFocus) {
+        RECT focus = frame;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void CImageButton::DrawBackground(HDC dc, RECT& frame, bool pressed, bool focused, bool themed) {
+    if (themed) {
+        int state = ThemeStateNormal;
+        if (pressed)
+            state = ThemeStatePressed;
+        else if (hover)
+            state = ThemeStateHot;
+        else if (focused)
+            state = ThemeStateDefaulted;
+        CThemeApi::DrawThemeBackground(theme, dc, ThemePartPushButton, state, &frame, nullptr);
+        return;
+    }
+    if (focused) {
+        fw::Brush black(CreateSolidBrush(RGB(0, 0, 0)));
+        FrameRect(dc, &frame, black.Get());
+        InflateRect(&frame, -1, -1);
+    }
+    FillRect(dc, &frame, GetSysColorBrush(COLOR_BTNFACE));
+    if (pressed)
+        FrameRect(dc, &frame, GetSysColorBrush(COLOR_BTNSHADOW));
+    else
+        DrawFrameControl(dc, &frame, DFC_BUTTON, DFCS_BUTTONPUSH);
+}
+
+void CImageButton::DrawCaption(HDC dc, const std::string& caption, RECT box, UINT flags,
+                               bool themed, bool disabled) {
+    if (icon != nullptr) {
+        RECT measured = box;
+        DrawTextA(dc, caption.c_str(), -1, &measured, flags | DT_CALCRECT);
+        box = ToRect(controls::CentreCaptionVertically(ToPixels(box), ToPixels(measured)));
+    }
+    if (themed) {
+        CThemeApi::DrawThemeText(theme, dc, ThemePartPushButton, ThemeStateNormal, caption.c_str(),
+                                 flags, 0, &box);
+        return;
+    }
+    if (disabled) {
+        RECT raised = box;
+        OffsetRect(&raised, 1, 1);
+        fw::TextColorGuard light(dc, GetSysColor(COLOR_3DHILIGHT));
+        DrawTextA(dc, caption.c_str(), -1, &raised, flags);
+        SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+        DrawTextA(dc, caption.c_str(), -1, &box, flags);
+        return;
+    }
+    fw::TextColorGuard text(dc, GetSysColor(COLOR_BTNTEXT));
+    fw::BkColorGuard face(dc, GetSysColor(COLOR_BTNFACE));
+    DrawTextA(dc, caption.c_str(), -1, &box, flags);
+}

@@ -1,0 +1,49 @@
+#pragma once
+// An owner-drawn push button with a small icon beside its caption, or an icon
+// alone; drawn with the visual styles when they are active, in the classic
+// three-dimensional look otherwise.
+#include "controls/COwnerDrawButton.h"
+#include "controls/CThemeApi.h"
+
+class CImageButton : public COwnerDrawButton {
+  public:
+    CImageButton() = default;
+    ~CImageButton() override;
+
+    static const fw::MessageMap& Messages();
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+    // Placement 2 puts the icon right of the caption; any other value left of it
+    // (or centred when there is no caption).
+    void SetIcon(int iconId, int placement);
+    void SetIconHandle(HICON newIcon, int placement);
+    void EnableTheme(bool enable);
+    bool IsThemed() const;
+
+    bool IsHovered() const noexcept { return hover != FALSE; }
+    HICON GetIcon() const noexcept { return icon; }
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void DrawItem(const DRAWITEMSTRUCT& item);
+
+    LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItemReflect(WPARAM wParam, LPARAM lParam);
+
+  private:
+    void Redraw();
+    void SendClick();
+    void DrawBackground(HDC dc, RECT& frame, bool pressed, bool focused, bool themed);
+    void DrawCaption(HDC dc, const std::string& caption, RECT box, UINT flags, bool themed,
+                     bool disabled);
+
+    BOOL themeDirty = TRUE;
+    BOOL hover = FALSE;
+    CThemeApi::ThemeHandle theme = nullptr;
+    HICON icon = nullptr;
+    int iconPlacement = 1;
+    BOOL keyPressPending = FALSE;
+    BOOL themeEnabled = TRUE;
+};

@@ -1,0 +1,31 @@
+#include "settings/CLayeredWindow.h"
+
+#include "settings/IniPath.h"
+
+CLayeredWindow::CLayeredWindow() : userLibrary(LoadLibraryA("USER32.dll")) {}
+
+CLayeredWindow::~CLayeredWindow() {
+    if (userLibrary != nullptr)
+        FreeLibrary(userLibrary);
+}
+
+void CLayeredWindow::MakeLayered(HWND window) {
+    const LONG style = GetWindowLongA(window, GWL_EXSTYLE);
+    SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
+}
+
+BOOL CLayeredWindow::SetLayeredAttributes(HWND window, COLORREF colorKey, BYTE alpha, DWORD flags) {
+    if (userLibrary == nullptr)
+        return TRUE;
+    using SetAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+    const auto setAttributes = reinterpret_cast<SetAttributesFunction>(
+        reinterpret_cast<void*>(GetProcAddress(userLibrary, "SetLayeredWindowAttributes")));
+    if (setAttributes == nullptr)
+        return FALSE;
+    return setAttributes(window, colorKey, alpha, flags);
+}
+
+BOOL CLayeredWindow::SetTransparency(HWND window, BYTE percent) {
+    const BYTE alpha = BYTE(settings::AlphaFromPercent(percent));
+    return SetLayeredAttributes(window, 0, alpha, LWA_ALPHA);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Makes a window layered and sets its opacity; the layered-window function is
+// looked up at run time, so its absence is tolerated.
+#include <windows.h>
+
+class CLayeredWindow {
+  public:
+    CLayeredWindow();
+    virtual ~CLayeredWindow();
+    CLayeredWindow(const CLayeredWindow&) = delete;
+    CLayeredWindow& operator=(const CLayeredWindow&) = delete;
+
+    static void MakeLayered(HWND window);
+    BOOL SetLayeredAttributes(HWND window, COLORREF colorKey, BYTE alpha, DWORD flags);
+    // percent is clamped to 100; 75 gives alpha 191.
+    BOOL SetTransparency(HWND window, BYTE percent);
+
+  private:
+    HMODULE userLibrary = nullptr;
+};

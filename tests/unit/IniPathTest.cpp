@@ -1,0 +1,72 @@
+#include "settings/IniPath.h"
+
+#include <gtest/gtest.h>
+
+using namespace settings;
+
+namespace {
+const std::string Module = "C:\\Program Files\\Orbelune\\Orbelune.exe";
+}
+
+TEST(IniPath, SplitPathCutsLikeTheRuntime) {
+    PathParts parts = SplitPath("C:\\tools\\v1.2\\Orbelune.exe");
+    EXPECT_EQ(parts.drive, "C:");
+    EXPECT_EQ(parts.folder, "\\tools\\v1.2\\");
+    EXPECT_EQ(parts.baseName, "Orbelune");
+    EXPECT_EQ(parts.extension, ".exe");
+
+    parts = SplitPath("settings");
+    EXPECT_EQ(parts.drive, "");
+    EXPECT_EQ(parts.folder, "");
+    EXPECT_EQ(parts.baseName, "settings");
+    EXPECT_EQ(parts.extension, "");
+
+    parts = SplitPath("D:/a/b.c.ini");
+    EXPECT_EQ(parts.folder, "/a/");
+    EXPECT_EQ(parts.baseName, "b.c");
+    EXPECT_EQ(parts.extension, ".ini");
+}
+
+TEST(IniPath, DefaultFileIsNamedAfterTheProgramFile) {
+    EXPECT_EQ(DefaultFilePath(Module, "D:\\work", true),
+              "C:\\Program Files\\Orbelune\\Orbelune.ini");
+    EXPECT_EQ(DefaultFilePath("C:\\x\\Renamed.EXE", "", true), "C:\\x\\Renamed.ini");
+    // In the current directory, trailing separators are not doubled.
+    EXPECT_EQ(DefaultFilePath(Module, "D:\\work", false), "D:\\work\\Orbelune.ini");
+    EXPECT_EQ(DefaultFilePath(Module, "D:\\work\\\\", false), "D:\\work\\Orbelune.ini");
+    EXPECT_EQ(DefaultFilePath(Module, "D:\\work//", false), "D:\\work\\Orbelune.ini");
+    EXPECT_EQ(DefaultFilePath(Module, "D:\\", false), "D:\\Orbelune.ini");
+}
+
+TEST(IniPath, QualifyCompletesRelativePathsOnly) {
+    EXPECT_EQ(QualifyPath("Orbelune.ini", Module, "D:\\work", true),
+              "C:\\Program Files\\Orbelune\\Orbelune.ini");
+    EXPECT_EQ(QualifyPath("sub\\a.ini", Module, "D:\\work\\", false), "D:\\work\\sub\\a.ini");
+    EXPECT_EQ(QualifyPath("E:\\keep\\a.ini", Module, "D:\\work", true), "E:\\keep\\a.ini");
+    EXPECT_EQ(QualifyPath("E:a.ini", Module, "D:\\work", true), "E:a.ini");
+    EXPECT_EQ(QualifyPath("\\\\server\\share\\a.ini", Module, "D:\\work", true),
+              "\\\\server\\share\\a.ini");
+    EXPECT_EQ(QualifyPath("\\root.ini", Module, "D:\\work", false), "D:\\root.ini");
+}
+
+TEST(IniPath, StoredFlagFollowsTheLeadingNumber) {
+    EXPECT_FALSE(FlagFromText("0"));
+    EXPECT_TRUE(FlagFromText("1"));
+    EXPECT_TRUE(FlagFromText("5"));
+    EXPECT_TRUE(FlagFromText("-1"));
+    EXPECT_TRUE(FlagFromText("  2 and more"));
+    EXPECT_FALSE(FlagFromText("yes"));
+    EXPECT_FALSE(FlagFromText(""));
+    EXPECT_FALSE(FlagFromText("\x01\xff\x80garbage"));
+    EXPECT_EQ(FlagText(true), "1");
+    EXPECT_EQ(FlagText(false), "0");
+}
+
+TEST(IniPath, AlphaFromPercent) {
+    EXPECT_EQ(AlphaFromPercent(0), 0u);
+    EXPECT_EQ(AlphaFromPercent(TransparentPercent), 191u);
+    EXPECT_EQ(AlphaFromPercent(OpaquePercent), 255u);
+    EXPECT_EQ(AlphaFromPercent(150), 255u);
+    EXPECT_EQ(AlphaFromPercent(255), 255u);
+    EXPECT_EQ(AlphaFromPercent(1), 2u);
+}

@@ -1,0 +1,321 @@
+#include "controls/CImageButton.h"
+#include "framework/Handles.h"
+#include "resource.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+constexpr int ButtonId = 77;
+constexpr int Width = 72;
+constexpr int Height = 31;
+
+// A top-level window that hands owner draw back to its button and counts clicks.
+class ButtonHost : public fw::Window {
+  public:
+    ButtonHost() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "ImageButtonTestHost";
+        RegisterClassA(&windowClass);
+        HWND host =
+            CreateWindowExA(0, "ImageButtonTestHost", "host", WS_POPUP | WS_VISIBLE, 100, 100, 200,
+                            100, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        Subclass(host);
+    }
+    ~ButtonHost() override {
+        HWND host = GetHwnd();
+        Unsubclass();
+        DestroyWindow(host);
+    }
+
+    HWND AddButton(CImageButton& button, DWORD type, const char* caption) {
+        HWND control = CreateWindowExA(0, "BUTTON", caption, WS_CHILD | WS_VISIBLE | type, 10, 10,
+                                       Width, Height, GetHwnd(), HMENU(INT_PTR(ButtonId)),
+                                       GetModuleHandleA(nullptr), nullptr);
+        button.Subclass(control);
+        return control;
+    }
+
+    static const fw::MessageMap& Messages() {
+        static const fw::MessageEntry entries[] = {
+            fw::OnMessage<&ButtonHost::OnCommandMessage>(WM_COMMAND),
+        };
+        static const fw::MessageMap map(entries, &fw::Window::Messages());
+        return map;
+    }
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+    int clicks = 0;
+
+  private:
+    LRESULT OnCommandMessage(WPARAM wParam, LPARAM) {
+        if (LOWORD(wParam) == ButtonId && HIWORD(wParam) == BN_CLICKED)
+            ++clicks;
+        return 0;
+    }
+};
+
+// The button's drawing, taken through the platform's print-client path.
+struct Picture {
+    explicit Picture(HWND window) : pixels(std::size_t(Width * Height)) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = Width;
+        info.bmiHeader.biHeight = -Height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        fw::MemoryDc dc(CreateCompatibleDC(nullptr));
+        fw::Bitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        fw::SelectGuard guard(dc.Get(), bitmap.Get());
+        SendMessageA(window, WM_PRINTCLIENT, WPARAM(dc.Get()), PRF_CLIENT);
+        GdiFlush();
+        const auto* raw = static_cast<const DWORD*>(bits);
+        for (std::size_t i = 0; i < pixels.size(); ++i) {
+            const DWORD p = raw[i];
+            pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+        }
+    }
+    COLORREF At(int x, int y) const { return pixels[std::size_t(y * Width + x)]; }
+    // Bounding box of the pixels inside the edges that differ from `face`.
+    RECT Drawn(COLORREF face, int inset) const {
+        RECT box{Width, Height, -1, -1};
+        for (int y = inset; y < Height - inset; ++y)
+            for (int x = inset; x < Width - inset; ++x)
+                if (At(x, y) != face) {
+                    box.left = std::min<LONG>(box.left, x);
+                    box.top = std::min<LONG>(box.top, y);
+                    box.right = std::max<LONG>(box.right, x + 1);
+                    box.bottom = std::max<LONG>(box.bottom, y + 1);
+                }
+        return box;
+    }
+    std::vector<COLORREF> pixels;
+};
+
+// What the visual style itself draws for one push-button state.
+Picture ThemeReference(HWND window, int state) {
+    Picture picture(window);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof info.bmiHeader, Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    fw::MemoryDc dc(CreateCompatibleDC(nullptr));
+    fw::Bitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    fw::SelectGuard guard(dc.Get(), bitmap.Get());
+    const RECT frame{0, 0, Width, Height};
+    // The host leaves the control colour to the default: the button face.
+    FillRect(dc.Get(), &frame, GetSysColorBrush(COLOR_BTNFACE));
+    CThemeApi::ThemeHandle theme = CThemeApi::OpenThemeData(window, "Button");
+    CThemeApi::DrawThemeBackground(theme, dc.Get(), ThemePartPushButton, state, &frame, nullptr);
+    CThemeApi::CloseThemeData(theme);
+    GdiFlush();
+    const auto* raw = static_cast<const DWORD*>(bits);
+    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
+        const DWORD p = raw[i];
+        picture.pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
+    }
+    return picture;
+}
+
+void ShowFocusRectangles(HWND window) {
+    SendMessageA(window, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+void Hover(HWND button, bool inside) {
+    SendMessageA(button, WM_MOUSEMOVE, 0, inside ? MAKELPARAM(5, 5) : MAKELPARAM(500, 500));
+}
+
+} // namespace
+
+TEST(ImageButton, BecomesOwnerDrawnAndKeepsTheDefaultButtonRole) {
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_DEFPUSHBUTTON | WS_TABSTOP, "Exit");
+    EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_TRUE(button.IsDefault());
+
+    MSG tab{control, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_EQ(SendMessageA(control, WM_GETDLGCODE, 0, LPARAM(&tab)), DLGC_DEFPUSHBUTTON);
+    EXPECT_EQ(SendMessageA(control, WM_GETDLGCODE, 0, 0), DLGC_WANTALLKEYS | DLGC_DEFPUSHBUTTON);
+
+    SendMessageA(control, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_EQ(SendMessageA(control, WM_GETDLGCODE, 0, 0), DLGC_WANTALLKEYS | DLGC_UNDEFPUSHBUTTON);
+    SendMessageA(control, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+    EXPECT_TRUE(button.IsDefault());
+}
+
+TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_PUSHBUTTON | WS_TABSTOP, "");
+    const LPARAM inside = MAKELPARAM(5, 5);
+
+    SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    SendMessageA(control, WM_LBUTTONUP, 0, inside);
+    SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+    EXPECT_TRUE(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    SendMessageA(control, WM_LBUTTONUP, 0, inside);
+    EXPECT_EQ(host.clicks, 2);
+    EXPECT_FALSE(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED);
+
+    SetFocus(control);
+    host.clicks = 0;
+    SendMessageA(control, WM_CHAR, VK_RETURN, 1);
+    SendMessageA(control, WM_CHAR, VK_RETURN, 1 | (1 << 30)); // auto-repeat of the same press
+    EXPECT_EQ(host.clicks, 1);
+    EXPECT_FALSE(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED);
+
+    host.clicks = 0;
+    SendMessageA(control, WM_KEYDOWN, VK_SPACE, 1);
+    SendMessageA(control, WM_CHAR, ' ', 1);
+    SendMessageA(control, WM_KEYUP, VK_SPACE, 0xC0000001);
+    EXPECT_EQ(host.clicks, 1);
+    EXPECT_FALSE(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED);
+
+    // A double-click released elsewhere ends the pressed look without a click.
+    host.clicks = 0;
+    SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+    ReleaseCapture();
+    EXPECT_FALSE(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED);
+    SendMessageA(control, WM_LBUTTONUP, 0, inside);
+    EXPECT_EQ(host.clicks, 0);
+}
+
+TEST(ImageButton, HoverFollowsThePointer) {
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_PUSHBUTTON, "");
+    Hover(control, true);
+    EXPECT_TRUE(button.IsHovered());
+    EXPECT_EQ(GetCapture(), control);
+    Hover(control, false);
+    EXPECT_FALSE(button.IsHovered());
+    EXPECT_NE(GetCapture(), control);
+}
+
+TEST(ImageButton, ClassicLookInEveryState) {
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_PUSHBUTTON | WS_TABSTOP, "");
+    button.EnableTheme(false);
+    button.SetIcon(IDI_TRANSPARENCY, 0);
+    ASSERT_NE(button.GetIcon(), nullptr);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+
+    const Picture normal(control);
+    EXPECT_EQ(normal.At(Width / 2, 3), face);
+    EXPECT_NE(normal.At(0, 0), RGB(0, 0, 0));
+    EXPECT_NE(normal.At(Width - 1, Height - 1), face) << "raised edge";
+    const RECT icon = normal.Drawn(face, 3);
+    EXPECT_EQ(icon.left, (Width - 16) / 2);
+    EXPECT_EQ(icon.top, (Height - 16) / 2);
+    EXPECT_LE(icon.right - icon.left, 16) << "drawn at its own size";
+    EXPECT_LE(icon.bottom - icon.top, 16);
+
+    Hover(control, true);
+    const Picture hot(control);
+    EXPECT_EQ(hot.pixels, normal.pixels) << "the classic look has no hot state";
+    Hover(control, false);
+
+    SendMessageA(control, BM_SETSTATE, TRUE, 0);
+    const Picture pressed(control);
+    EXPECT_EQ(pressed.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
+    EXPECT_EQ(pressed.At(Width - 1, Height - 1), GetSysColor(COLOR_BTNSHADOW));
+    const RECT sunken = pressed.Drawn(face, 3);
+    EXPECT_EQ(sunken.left, icon.left + 1);
+    EXPECT_EQ(sunken.top, icon.top + 1);
+    SendMessageA(control, BM_SETSTATE, FALSE, 0);
+
+    SetFocus(control);
+    ShowFocusRectangles(host.GetHwnd());
+    const Picture focused(control);
+    EXPECT_EQ(focused.At(0, 0), RGB(0, 0, 0));
+    EXPECT_EQ(focused.At(Width - 1, Height / 2), RGB(0, 0, 0));
+    int dotted = 0;
+    for (int x = 5; x < Width - 5; ++x)
+        dotted += focused.At(x, 4) != face;
+    EXPECT_GT(dotted, 10) << "focus rectangle 3 pixels inside the black frame";
+    EXPECT_EQ(focused.At(Width / 2, 3), face);
+}
+
+TEST(ImageButton, CaptionAndIconPlacementsInTheClassicLook) {
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_PUSHBUTTON, "Exit");
+    button.EnableTheme(false);
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+
+    button.SetIcon(IDI_EXIT, 1);
+    const RECT left = Picture(control).Drawn(face, 3);
+    EXPECT_EQ(left.left, 8) << "icon half its width from the edge";
+
+    button.SetIcon(IDI_EXIT, 2);
+    const RECT right = Picture(control).Drawn(face, 3);
+    EXPECT_EQ(right.right, Width - 8);
+
+    button.SetIconHandle(nullptr, 1);
+    const RECT centred = Picture(control).Drawn(face, 3);
+    EXPECT_NEAR((centred.left + centred.right) / 2, Width / 2, 2) << "caption alone is centred";
+
+    EnableWindow(control, FALSE);
+    button.SetIcon(IDI_EXIT, 1);
+    const Picture disabled(control);
+    bool highlight = false;
+    for (COLORREF pixel : disabled.pixels)
+        highlight = highlight || pixel == GetSysColor(COLOR_3DHILIGHT);
+    EXPECT_TRUE(highlight) << "embossed caption";
+}
+
+TEST(ImageButton, ThemedLookFollowsTheState) {
+    if (!CThemeApi::IsAppThemed())
+        GTEST_SKIP() << "visual styles are off";
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_PUSHBUTTON | WS_TABSTOP, "");
+    button.SetIcon(IDI_TRANSPARENCY, 0);
+    ASSERT_TRUE(button.IsThemed()) << "the theme is opened at the first drawing";
+
+    // The outer band of three pixels holds the theme's edge, apart from icon and focus.
+    auto expectState = [&](int state, const char* name) {
+        const Picture drawn(control);
+        const Picture reference = ThemeReference(control, state);
+        int differing = 0;
+        for (int y = 0; y < Height; ++y)
+            for (int x = 0; x < Width; ++x) {
+                const bool band = x < 3 || y < 3 || x >= Width - 3 || y >= Height - 3;
+                differing += band && drawn.At(x, y) != reference.At(x, y);
+            }
+        EXPECT_EQ(differing, 0) << name;
+    };
+    expectState(ThemeStateNormal, "normal");
+    Hover(control, true);
+    expectState(ThemeStateHot, "hot");
+    SendMessageA(control, BM_SETSTATE, TRUE, 0);
+    expectState(ThemeStatePressed, "pressed");
+    SendMessageA(control, BM_SETSTATE, FALSE, 0);
+    Hover(control, false);
+    SetFocus(control);
+    expectState(ThemeStateDefaulted, "defaulted");
+
+    EXPECT_NE(ThemeReference(control, ThemeStateNormal).pixels,
+              ThemeReference(control, ThemeStateHot).pixels);
+}
+
+TEST(ImageButton, SwitchingTheThemeOffAndOnRedrawsInTheNewLook) {
+    ButtonHost host;
+    CImageButton button;
+    HWND control = host.AddButton(button, BS_PUSHBUTTON, "");
+    Picture first(control);
+    const bool themed = button.IsThemed();
+    SendMessageA(control, WM_THEMECHANGED, 0, 0);
+    EXPECT_FALSE(button.IsThemed()) << "closed until the next drawing";
+    Picture again(control);
+    EXPECT_EQ(button.IsThemed(), themed);
+    EXPECT_EQ(again.pixels, first.pixels);
+}
