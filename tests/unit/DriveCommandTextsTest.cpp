@@ -1,0 +1,59 @@
+#include "commands/DriveNumber.h"
+#include "commands/RenameTexts.h"
+#include "commands/ShortcutNames.h"
+
+#include <gtest/gtest.h>
+
+using namespace commands;
+
+TEST(ShellDriveNumber, RootsFromCToZ) {
+    EXPECT_EQ(ShellDriveNumber("C:\\"), 2);
+    EXPECT_EQ(ShellDriveNumber("E:\\"), 4);
+    EXPECT_EQ(ShellDriveNumber("Z:\\"), 25);
+}
+
+TEST(ShellDriveNumber, AnythingElseHasNoNumber) {
+    EXPECT_EQ(ShellDriveNumber(""), -1);
+    EXPECT_EQ(ShellDriveNumber("c:\\"), -1);
+    EXPECT_EQ(ShellDriveNumber("C:"), -1);
+    EXPECT_EQ(ShellDriveNumber("A:\\"), -1);
+    EXPECT_EQ(ShellDriveNumber("C:\\ "), -1);
+}
+
+TEST(RenameTexts, PromptAndConfirmation) {
+    EXPECT_EQ(RenamePrompt("E:\\"), "New volume name for E:\\");
+    EXPECT_EQ(RenameConfirmation("DATA", "E:\\"),
+              "Volume Name \"DATA\" will be apply to E:\\\nConfirm ?");
+    EXPECT_EQ(RenameConfirmation("", "C:\\"), "Volume Name \"\" will be apply to C:\\\nConfirm ?");
+    EXPECT_EQ(RenameFailure("E:\\"), "The volume name of E:\\ could not be changed.");
+}
+
+TEST(RenameTexts, LabelsWithControlCharactersAreNotWritten) {
+    EXPECT_TRUE(IsWritableVolumeLabel("DATA 2"));
+    EXPECT_TRUE(IsWritableVolumeLabel(""));
+    EXPECT_TRUE(IsWritableVolumeLabel("Sauvegard\xE9"));
+    EXPECT_FALSE(IsWritableVolumeLabel("TWO\r\nLINES"));
+    EXPECT_FALSE(IsWritableVolumeLabel("LINE\n"));
+    EXPECT_FALSE(IsWritableVolumeLabel("TAB\tBED"));
+    EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
+}
+
+TEST(ShortcutNames, FileNameIsTheLabelOrTheDrive) {
+    EXPECT_EQ(ShortcutFileName("DATA", "E:\\"), "DATA.lnk");
+    EXPECT_EQ(ShortcutFileName("My.Disk", "E:\\"), "My.Disk.lnk");
+    EXPECT_EQ(ShortcutFileName("", "C:\\"), "Drive C.lnk");
+    EXPECT_EQ(ShortcutFileName("", ""), "Drive.lnk");
+}
+
+TEST(ShortcutNames, DescriptionCarriesTheDateInTwoDigitFields) {
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 6;
+    time.tm_hour = 8;
+    time.tm_min = 5;
+    time.tm_sec = 9;
+    EXPECT_EQ(DateText(&time), "12/06/26 08:05:09");
+    EXPECT_EQ(ShortcutDescription(&time), "Shortcut created on 12/06/26 08:05:09");
+    EXPECT_EQ(ShortcutDescription(nullptr), "Shortcut created on ");
+}
