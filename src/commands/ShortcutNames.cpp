@@ -4,7 +4,7 @@
 
 namespace commands {
 
-std::string ShortcutFileName(const std::string& label, const std::string& root) {
+std::string ShortcutName(const std::string& label, const std::string& root) {
     std::string name = label;
     if (name.empty()) {
         name = "Drive";
@@ -13,7 +13,7 @@ std::string ShortcutFileName(const std::string& label, const std::string& root) 
             name += root[0];
         }
     }
-    return name + ".lnk";
+    return name;
 }
 
 std::string DateText(const std::tm* time) {

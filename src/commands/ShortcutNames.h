@@ -5,9 +5,9 @@
 
 namespace commands {
 
-// The link's file name without folder: the volume label, or "Drive C" for a
-// drive without one, then ".lnk".
-std::string ShortcutFileName(const std::string& label, const std::string& root);
+// The link's name on the desktop: the volume label, or "Drive C" for a drive
+// without one (a bare ".lnk" would be a hidden, nameless file).
+std::string ShortcutName(const std::string& label, const std::string& root);
 
 // "%m/%d/%y %H:%M:%S"; empty when no time is known.
 std::string DateText(const std::tm* time);

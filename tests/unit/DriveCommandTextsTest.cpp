@@ -38,11 +38,11 @@ TEST(RenameTexts, LabelsWithControlCharactersAreNotWritten) {
     EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
 }
 
-TEST(ShortcutNames, FileNameIsTheLabelOrTheDrive) {
-    EXPECT_EQ(ShortcutFileName("DATA", "E:\\"), "DATA.lnk");
-    EXPECT_EQ(ShortcutFileName("My.Disk", "E:\\"), "My.Disk.lnk");
-    EXPECT_EQ(ShortcutFileName("", "C:\\"), "Drive C.lnk");
-    EXPECT_EQ(ShortcutFileName("", ""), "Drive.lnk");
+TEST(ShortcutNames, NameIsTheLabelOrTheDrive) {
+    EXPECT_EQ(ShortcutName("DATA", "E:\\"), "DATA");
+    EXPECT_EQ(ShortcutName("My.Disk", "E:\\"), "My.Disk");
+    EXPECT_EQ(ShortcutName("", "C:\\"), "Drive C");
+    EXPECT_EQ(ShortcutName("", ""), "Drive");
 }
 
 TEST(ShortcutNames, DescriptionCarriesTheDateInTwoDigitFields) {
