@@ -1,5 +1,8 @@
+#include "app/CMainApp.h"
+
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    return 0;
+    CMainApp application;
+    return application.Run();
 }

@@ -54,11 +54,11 @@ bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot) 
 }
 
 bool DriveInventory::QueryFixedDrive(const char* root) {
-    if (system_.GetDriveType(root) != DriveType::Fixed) {
+    if (system_.QueryDriveType(root) != DriveType::Fixed) {
         return false;
     }
     DiskSpace space;
-    if (!system_.GetDiskFreeSpace(root, space)) {
+    if (!system_.QueryDiskFreeSpace(root, space)) {
         return false;
     }
     facts.freeBytesAvailable = space.freeBytesAvailable;
@@ -81,7 +81,7 @@ void DriveInventory::QueryVolumeFacts(std::string root) {
     facts.usedBarValue = 0.0f;
 
     DiskSpace space;
-    if (system_.GetDiskFreeSpace(root, space)) {
+    if (system_.QueryDiskFreeSpace(root, space)) {
         facts.freeBytesAvailable = space.freeBytesAvailable;
         facts.totalBytes = space.totalBytes;
         facts.totalFreeBytes = space.totalFreeBytes;
@@ -94,7 +94,7 @@ void DriveInventory::QueryVolumeFacts(std::string root) {
     facts.usedBarValue = UsedBarValueOf(facts.usedBytes, facts.totalBytes);
 
     VolumeInformation info;
-    if (system_.GetVolumeInformation(root, info)) {
+    if (system_.QueryVolumeInformation(root, info)) {
         facts.volumeName = info.volumeName;
         facts.fileSystemName = info.fileSystemName;
         facts.serialNumber = info.serialNumber;
@@ -147,7 +147,7 @@ std::string DriveInventory::FreeTotalText() {
 
 std::string DriveInventory::FindSystemDriveRoot() {
     std::string windowsDirectory;
-    if (!system_.GetWindowsDirectory(windowsDirectory)) {
+    if (!system_.QueryWindowsDirectory(windowsDirectory)) {
         return "Not find";
     }
     // The folder that holds the Windows directory: "C:\" for "C:\WINDOWS".

@@ -25,10 +25,10 @@ struct VolumeInformation {
 class VolumeSystem {
 public:
     virtual ~VolumeSystem() = default;
-    virtual DriveType GetDriveType(const std::string& root) = 0;
-    virtual bool GetDiskFreeSpace(const std::string& root, DiskSpace& space) = 0;
-    virtual bool GetVolumeInformation(const std::string& root, VolumeInformation& info) = 0;
-    virtual bool GetWindowsDirectory(std::string& directory) = 0;
+    virtual DriveType QueryDriveType(const std::string& root) = 0;
+    virtual bool QueryDiskFreeSpace(const std::string& root, DiskSpace& space) = 0;
+    virtual bool QueryVolumeInformation(const std::string& root, VolumeInformation& info) = 0;
+    virtual bool QueryWindowsDirectory(std::string& directory) = 0;
     // True when a file or folder exists at `path` (used to locate the system drive).
     virtual bool PathExists(const std::string& path) = 0;
 };

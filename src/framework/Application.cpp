@@ -1,9 +1,74 @@
 #include "framework/Application.h"
 
-namespace fw {
+#include "framework/Window.h"
 
-HINSTANCE ResourceInstance() {
+namespace fw {
+namespace {
+
+Application* theApplication = nullptr;
+
+} // namespace
+
+std::string ModuleBaseName() {
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path);
+    const std::size_t slash = name.find_last_of("\\/");
+    if (slash != std::string::npos) {
+        name.erase(0, slash + 1);
+    }
+    const std::size_t dot = name.rfind('.');
+    if (dot != std::string::npos) {
+        name.erase(dot);
+    }
+    return name;
+}
+
+Application::Application() noexcept
+    : instance_(GetModuleHandleA(nullptr)), appName_(ModuleBaseName()) {
+    theApplication = this;
+}
+
+Application::~Application() {
+    if (theApplication == this) {
+        theApplication = nullptr;
+    }
+}
+
+int Application::Run() {
+    InitInstance();
+    return 0;
+}
+
+HICON Application::LoadIcon(UINT id) const noexcept {
+    return ::LoadIconA(instance_, MAKEINTRESOURCEA(id));
+}
+
+Application* App() noexcept {
+    return theApplication;
+}
+
+HINSTANCE ResourceInstance() noexcept {
     return GetModuleHandleA(nullptr);
+}
+
+std::string AppName() {
+    return theApplication != nullptr ? theApplication->GetAppName() : ModuleBaseName();
+}
+
+HWND MainWindowHandle() noexcept {
+    if (theApplication == nullptr || theApplication->mainWindow == nullptr) {
+        return nullptr;
+    }
+    return theApplication->mainWindow->GetHwnd();
+}
+
+int AppMessageBox(const std::string& text, UINT type) {
+    HWND owner = GetActiveWindow();
+    if (owner == nullptr) {
+        owner = MainWindowHandle();
+    }
+    return MessageBoxA(owner, text.c_str(), AppName().c_str(), type);
 }
 
 } // namespace fw

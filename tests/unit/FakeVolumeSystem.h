@@ -42,12 +42,12 @@ public:
     void Remove(const std::string& root) { drives_.erase(root); }
     FakeDrive& operator[](const std::string& root) { return drives_[root]; }
 
-    drives::DriveType GetDriveType(const std::string& root) override {
+    drives::DriveType QueryDriveType(const std::string& root) override {
         ++queries;
         auto it = drives_.find(root);
         return it == drives_.end() ? drives::DriveType::NoRootDir : it->second.type;
     }
-    bool GetDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
+    bool QueryDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
         ++queries;
         auto it = drives_.find(root);
         if (it == drives_.end() || it->second.spaceFails) {
@@ -56,7 +56,7 @@ public:
         space = it->second.space;
         return true;
     }
-    bool GetVolumeInformation(const std::string& root, drives::VolumeInformation& info) override {
+    bool QueryVolumeInformation(const std::string& root, drives::VolumeInformation& info) override {
         ++queries;
         auto it = drives_.find(root);
         if (it == drives_.end() || it->second.infoFails) {
@@ -65,7 +65,7 @@ public:
         info = it->second.info;
         return true;
     }
-    bool GetWindowsDirectory(std::string& directory) override {
+    bool QueryWindowsDirectory(std::string& directory) override {
         if (windowsDirectory.empty()) {
             return false;
         }

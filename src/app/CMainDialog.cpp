@@ -1,0 +1,152 @@
+#include "app/CMainDialog.h"
+
+#include "framework/Application.h"
+
+#include <mmsystem.h>
+#include <shlwapi.h>
+
+namespace {
+
+const char* const StartupSound = "C:\\WINDOWS\\Media\\Windows XP Infobulle.wav";
+constexpr DWORD SoundFlags = SND_FILENAME | SND_ASYNC | SND_NOSTOP | SND_NOWAIT;
+
+} // namespace
+
+CMainDialog::CMainDialog(HWND parent) : CTrayIconDialog(IDD_MAIN, parent) {
+    appIcon = fw::App() != nullptr ? fw::App()->LoadIcon(IDI_APP)
+                                   : LoadIconA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDI_APP));
+}
+
+CMainDialog::~CMainDialog() = default;
+
+const fw::MessageMap& CMainDialog::Messages() {
+    static const fw::MessageEntry entries[] = {
+        fw::OnMessage<&CMainDialog::OnSysCommand>(WM_SYSCOMMAND),
+        fw::OnMessage<&CMainDialog::OnPaint>(WM_PAINT),
+        fw::OnMessage<&CMainDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        fw::OnMessage<&CMainDialog::OnEraseBkgnd>(WM_ERASEBKGND),
+        fw::OnMessageRange<&CMainDialog::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
+        fw::OnNotify<&CMainDialog::OnDriveSelectionChange>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
+        fw::OnMessage<&CMainDialog::OnContextMenu>(WM_CONTEXTMENU),
+        fw::OnCommand<&CMainDialog::OnAbout>(ID_ABOUT),
+        fw::OnCommand<&CMainDialog::OnRefresh>(ID_REFRESH),
+        fw::OnCommand<&CMainDialog::OnSaveReport>(ID_SAVE_REPORT),
+        fw::OnCommand<&CMainDialog::OnExplore>(ID_EXPLORE),
+        fw::OnCommand<&CMainDialog::OnTakeScreenShot>(ID_SCREENSHOT),
+        fw::OnCommand<&CMainDialog::OnProperties>(ID_PROPERTIES),
+        fw::OnCommand<&CMainDialog::OnFormat>(ID_FORMAT),
+        fw::OnCommand<&CMainDialog::OnSearch>(ID_SEARCH),
+        fw::OnCommand<&CMainDialog::OnRenameVolume>(ID_RENAME_VOLUME),
+        fw::OnCommand<&CMainDialog::OnDefrag>(ID_DEFRAG),
+        fw::OnCommand<&CMainDialog::OnClean>(ID_CLEAN),
+        fw::OnCommand<&CMainDialog::OnToggleTransparency>(ID_TOGGLE_TRANSPARENCY),
+        fw::OnCommand<&CMainDialog::OnCopyToClipboard>(ID_COPY_TO_CLIPBOARD),
+        fw::OnCommand<&CMainDialog::OnShortcutOnDesktop>(ID_SHORTCUT),
+        fw::OnCommand<&CMainDialog::OnEmptyRecycleBin>(ID_EMPTY_RECYCLE_BIN),
+        fw::OnCommand<&CMainDialog::OnReduce>(ID_REDUCE),
+        fw::OnCommand<&CMainDialog::OnTrayRestore>(ID_TRAY_RESTORE),
+        fw::OnCommand<&CMainDialog::OnTrayExit>(ID_TRAY_EXIT),
+    };
+    static const fw::MessageMap map(entries, &CTrayIconDialog::Messages());
+    return map;
+}
+
+BOOL CMainDialog::OnInitDialog() {
+    HWND window = GetHwnd();
+
+    HMENU systemMenu = GetSystemMenu(window, FALSE);
+    if (systemMenu != nullptr) {
+        char aboutText[256] = {};
+        LoadStringA(fw::ResourceInstance(), IDS_ABOUTBOX, aboutText, sizeof aboutText);
+        if (aboutText[0] != '\0') {
+            AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+            AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+        }
+    }
+
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+
+    SetTrayIcon(IDI_APP);
+    SetTrayTip("Orbelune v1.0.2");
+    SetTrayMenu(IDR_TRAY_MENU, 0);
+
+    LoadSettings();
+
+    if (PathFileExistsA(StartupSound)) {
+        PlaySoundA(StartupSound, nullptr, SoundFlags);
+    }
+
+    FindSystemDriveRoot();
+    SetUpControls();
+    ShowSelectedDrive();
+    ApplyTransparency();
+    return TRUE;
+}
+
+bool CMainDialog::PreTranslateMessage(MSG& message) {
+    RelayToTips(message);
+    if (message.message == WM_KEYDOWN) {
+        if (message.wParam == VK_F5) {
+            ShowSelectedDrive();
+        } else if (message.wParam == VK_F3) {
+            OnCopyToClipboard();
+        }
+    }
+    // The dialog manager's keyboard handling is left out on purpose: keys go
+    // to the focused control only (Tab and Escape do nothing here).
+    return false;
+}
+
+LRESULT CMainDialog::OnSysCommand(WPARAM wParam, LPARAM lParam) {
+    if ((wParam & 0xFFF0) == IDM_ABOUTBOX) {
+        RunAboutBox();
+        return 0;
+    }
+    return CTrayIconDialog::OnSysCommand(wParam, lParam);
+}
+
+LRESULT CMainDialog::OnPaint(WPARAM, LPARAM) {
+    if (!IsIconic(GetHwnd())) {
+        return Default();
+    }
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(GetHwnd(), &paint);
+    Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    RECT client;
+    GetClientRect(GetHwnd(), &client);
+    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+    DrawIcon(dc, x, y, appIcon);
+    EndPaint(GetHwnd(), &paint);
+    return 0;
+}
+
+LRESULT CMainDialog::OnQueryDragIcon(WPARAM, LPARAM) {
+    return reinterpret_cast<LRESULT>(appIcon);
+}
+
+LRESULT CMainDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {
+    return PaintBackground(reinterpret_cast<HDC>(wParam));
+}
+
+void CMainDialog::OnAbout() {
+    RunAboutBox();
+}
+
+void CMainDialog::OnReduce() {
+    AddTrayIcon();
+    // Without an icon there would be no way back to a hidden window.
+    if (IsTrayIconVisible()) {
+        ShowWindow(GetHwnd(), SW_HIDE);
+    }
+}
+
+void CMainDialog::OnTrayRestore() {
+    RemoveTrayIcon();
+    ShowWindow(GetHwnd(), SW_SHOW);
+}
+
+void CMainDialog::OnTrayExit() {
+    PostQuitMessage(0);
+}

@@ -1,0 +1,95 @@
+#pragma once
+// The main window: a fixed-size dialog showing the fixed drives, with the
+// context menu of drive commands, the notification-area icon and the
+// transparency setting. It owns every control, every drive fact and every
+// command handler of the program.
+#include "drives/CWin32VolumeSystem.h"
+#include "drives/DriveInventory.h"
+#include "tray/CTrayIconDialog.h"
+#include "resource.h"
+
+#include <string>
+#include <vector>
+
+class CMainDialog : public CTrayIconDialog {
+public:
+    explicit CMainDialog(HWND parent = nullptr);
+    ~CMainDialog() override;
+
+    static const fw::MessageMap& Messages();
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+    bool PreTranslateMessage(MSG& message) override;
+
+    // ---- Drive information (the inventory does the work) ----
+    void BuildFixedDriveList();
+    void QueryVolumeFacts(std::string root);
+    std::string CapacityTotalText();
+    std::string UsedTotalText();
+    std::string FreeTotalText();
+    std::string FindSystemDriveRoot();
+    bool IsSystemDrive(const std::string& root) const;
+    drives::DriveInventory& Inventory() noexcept { return inventory; }
+
+    // ---- Drive view ----
+    std::string SelectedDriveRoot();
+    void ShowSelectedDrive();
+
+    // ---- Commands (context menu, buttons, tray menu) ----
+    void OnAbout();
+    void OnRefresh();
+    void OnSaveReport();
+    void OnExplore();
+    void OnTakeScreenShot();
+    void OnProperties();
+    void OnFormat();
+    void OnSearch();
+    void OnRenameVolume();
+    void OnDefrag();
+    void OnClean();
+    void OnToggleTransparency();
+    void OnCopyToClipboard();
+    void OnShortcutOnDesktop();
+    void OnEmptyRecycleBin();
+    void OnReduce();
+    void OnTrayRestore();
+    void OnTrayExit();
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange() override;
+
+    // Paints the whole client area in the window colour.
+    virtual BOOL PaintBackground(HDC dc);
+    // Writes a captured picture as a bitmap file; true when written completely.
+    virtual bool SaveBitmapFile(HDC deviceContext, HBITMAP bitmap, std::string path);
+
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnDriveSelectionChange() { ShowSelectedDrive(); }
+
+    // Start-up steps of the window's initialisation.
+    void SetUpControls();
+    void LoadSettings();
+    void ApplyTransparency();
+    void RunAboutBox();
+    // Hands every message to the tooltips before anything else sees it.
+    void RelayToTips(MSG& message);
+
+    HICON appIcon = nullptr;
+
+    CWin32VolumeSystem volumeSystem;
+    drives::DriveInventory inventory{volumeSystem};
+
+    int selectedIndex = -1;
+    std::string selectedRootText;
+    std::string logicalDriveTitle;
+    std::string driveCountText;
+
+    std::string currentDirectory;
+    std::string settingsPath;
+};

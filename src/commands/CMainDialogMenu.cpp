@@ -1,0 +1,5 @@
+#include "app/CMainDialog.h"
+
+LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM) {
+    return 0;
+}

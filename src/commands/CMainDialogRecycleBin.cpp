@@ -1,0 +1,3 @@
+#include "app/CMainDialog.h"
+
+void CMainDialog::OnEmptyRecycleBin() {}

@@ -1,0 +1,7 @@
+#include "app/CMainDialog.h"
+
+void CMainDialog::OnExplore() {}
+void CMainDialog::OnProperties() {}
+void CMainDialog::OnSearch() {}
+void CMainDialog::OnDefrag() {}
+void CMainDialog::OnClean() {}

@@ -1,0 +1,199 @@
+#pragma once
+// Move-only owners of Windows handles. Each owner releases its handle with the
+// matching API call when it goes out of scope; copying is not allowed.
+#include <windows.h>
+
+#include <utility>
+
+namespace fw {
+
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) {
+            Reset(other.Release());
+        }
+        return *this;
+    }
+    ~UniqueHandle() { Reset(); }
+
+    Handle Get() const noexcept { return handle_; }
+    explicit operator bool() const noexcept { return handle_ != Handle(); }
+    Handle Release() noexcept { return std::exchange(handle_, Handle()); }
+    void Reset(Handle handle = Handle()) noexcept {
+        if (handle_ != Handle() && handle_ != handle) {
+            Traits::Close(handle_);
+        }
+        handle_ = handle;
+    }
+
+private:
+    Handle handle_ = Handle();
+};
+
+template <typename H>
+struct GdiObjectTraits {
+    using Handle = H;
+    static void Close(H handle) noexcept { DeleteObject(handle); }
+};
+struct IconTraits {
+    using Handle = HICON;
+    static void Close(HICON handle) noexcept { DestroyIcon(handle); }
+};
+struct MenuTraits {
+    using Handle = HMENU;
+    static void Close(HMENU handle) noexcept { DestroyMenu(handle); }
+};
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static void Close(HDC handle) noexcept { DeleteDC(handle); }
+};
+struct LibraryTraits {
+    using Handle = HMODULE;
+    static void Close(HMODULE handle) noexcept { FreeLibrary(handle); }
+};
+struct GlobalMemoryTraits {
+    using Handle = HGLOBAL;
+    static void Close(HGLOBAL handle) noexcept { GlobalFree(handle); }
+};
+struct KernelHandleTraits {
+    using Handle = HANDLE;
+    static void Close(HANDLE handle) noexcept {
+        if (handle != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle);
+        }
+    }
+};
+struct HookTraits {
+    using Handle = HHOOK;
+    static void Close(HHOOK handle) noexcept { UnhookWindowsHookEx(handle); }
+};
+
+using Font = UniqueHandle<GdiObjectTraits<HFONT>>;
+using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
+using Brush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
+using Bitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
+using Region = UniqueHandle<GdiObjectTraits<HRGN>>;
+using Icon = UniqueHandle<IconTraits>;
+using MenuHandle = UniqueHandle<MenuTraits>;
+using MemoryDc = UniqueHandle<MemoryDcTraits>;
+using Library = UniqueHandle<LibraryTraits>;
+using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
+using KernelHandle = UniqueHandle<KernelHandleTraits>;
+using Hook = UniqueHandle<HookTraits>;
+
+// A device context obtained with GetDC or GetWindowDC, released with ReleaseDC.
+class WindowDc {
+public:
+    WindowDc() noexcept = default;
+    WindowDc(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
+    static WindowDc Client(HWND window) noexcept { return WindowDc(window, GetDC(window)); }
+    static WindowDc Whole(HWND window) noexcept { return WindowDc(window, GetWindowDC(window)); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    WindowDc(WindowDc&& other) noexcept
+        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
+    WindowDc& operator=(WindowDc&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            window_ = std::exchange(other.window_, nullptr);
+            dc_ = std::exchange(other.dc_, nullptr);
+        }
+        return *this;
+    }
+    ~WindowDc() { Reset(); }
+    HDC Get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+    void Reset() noexcept {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+        dc_ = nullptr;
+        window_ = nullptr;
+    }
+
+private:
+    HWND window_ = nullptr;
+    HDC dc_ = nullptr;
+};
+
+// Selects a GDI object into a device context and puts the previous one back.
+class SelectGuard {
+public:
+    SelectGuard(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+    ~SelectGuard() {
+        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
+            SelectObject(dc_, previous_);
+        }
+    }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+// Saves the whole state of a device context and restores it on scope exit.
+class SaveDcGuard {
+public:
+    explicit SaveDcGuard(HDC dc) noexcept : dc_(dc), saved_(SaveDC(dc)) {}
+    SaveDcGuard(const SaveDcGuard&) = delete;
+    SaveDcGuard& operator=(const SaveDcGuard&) = delete;
+    ~SaveDcGuard() {
+        if (saved_ != 0) {
+            RestoreDC(dc_, saved_);
+        }
+    }
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+class TextColorGuard {
+public:
+    TextColorGuard(HDC dc, COLORREF color) noexcept : dc_(dc), previous_(SetTextColor(dc, color)) {}
+    TextColorGuard(const TextColorGuard&) = delete;
+    TextColorGuard& operator=(const TextColorGuard&) = delete;
+    ~TextColorGuard() { SetTextColor(dc_, previous_); }
+
+private:
+    HDC dc_;
+    COLORREF previous_;
+};
+
+class BkColorGuard {
+public:
+    BkColorGuard(HDC dc, COLORREF color) noexcept : dc_(dc), previous_(SetBkColor(dc, color)) {}
+    BkColorGuard(const BkColorGuard&) = delete;
+    BkColorGuard& operator=(const BkColorGuard&) = delete;
+    ~BkColorGuard() { SetBkColor(dc_, previous_); }
+
+private:
+    HDC dc_;
+    COLORREF previous_;
+};
+
+class BkModeGuard {
+public:
+    BkModeGuard(HDC dc, int mode) noexcept : dc_(dc), previous_(SetBkMode(dc, mode)) {}
+    BkModeGuard(const BkModeGuard&) = delete;
+    BkModeGuard& operator=(const BkModeGuard&) = delete;
+    ~BkModeGuard() { SetBkMode(dc_, previous_); }
+
+private:
+    HDC dc_;
+    int previous_;
+};
+
+} // namespace fw

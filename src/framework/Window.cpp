@@ -1,0 +1,205 @@
+#include "framework/Window.h"
+
+#include "framework/Menu.h"
+
+#include <vector>
+
+namespace fw {
+namespace {
+
+const char* const LinkProperty = "Orbelune.Window";
+
+HWND ChildOfMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
+        return reinterpret_cast<HWND>(lParam);
+    }
+    switch (message) {
+    case WM_DRAWITEM:
+        return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+    case WM_MEASUREITEM:
+        return GetDlgItem(parent, static_cast<int>(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlID));
+    case WM_COMMAND:
+        return reinterpret_cast<HWND>(lParam);
+    case WM_NOTIFY:
+        return reinterpret_cast<const NMHDR*>(lParam)->hwndFrom;
+    default:
+        (void)wParam;
+        return nullptr;
+    }
+}
+
+} // namespace
+
+bool DispatchMessageMap(const MessageMap& first, Window& window, UINT message, WPARAM wParam,
+                        LPARAM lParam, LRESULT& result) {
+    const UINT id = LOWORD(wParam);
+    const UINT code = HIWORD(wParam);
+    for (const MessageMap* map = &first; map != nullptr; map = map->base) {
+        for (std::size_t i = 0; i < map->count; ++i) {
+            const MessageEntry& entry = map->entries[i];
+            bool match = false;
+            switch (entry.kind) {
+            case EntryKind::Message:
+                match = entry.first == message;
+                break;
+            case EntryKind::MessageRange:
+                match = message >= entry.first && message <= entry.last;
+                break;
+            case EntryKind::Command:
+                // Menu items and accelerators carry no control; buttons send BN_CLICKED (0).
+                match = message == WM_COMMAND && entry.first == id &&
+                        (code == 0 || (code == 1 && lParam == 0));
+                break;
+            case EntryKind::Notification:
+                match = message == WM_COMMAND && lParam != 0 && entry.first == id && entry.last == code;
+                break;
+            }
+            if (match && entry.call(window, wParam, lParam, result)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+const MessageMap& Window::Messages() {
+    static const MessageMap map(nullptr);
+    return map;
+}
+
+Window::~Window() {
+    Unsubclass();
+}
+
+Window* Window::FromHandle(HWND window) noexcept {
+    if (window == nullptr) {
+        return nullptr;
+    }
+    return static_cast<Window*>(GetPropA(window, LinkProperty));
+}
+
+bool Window::Subclass(HWND window) noexcept {
+    if (window == nullptr || hwnd_ != nullptr || FromHandle(window) != nullptr) {
+        return false;
+    }
+    if (!SetPropA(window, LinkProperty, this)) {
+        return false;
+    }
+    hwnd_ = window;
+    previous_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticWindowProc)));
+    return true;
+}
+
+bool Window::SubclassDlgItem(int id, HWND parent) noexcept {
+    return Subclass(GetDlgItem(parent, id));
+}
+
+void Window::Unsubclass() noexcept {
+    if (hwnd_ == nullptr) {
+        return;
+    }
+    // Only restore when nobody subclassed the window after us.
+    if (IsWindow(hwnd_) && GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) ==
+                               reinterpret_cast<LONG_PTR>(&StaticWindowProc)) {
+        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+        RemovePropA(hwnd_, LinkProperty);
+        hwnd_ = nullptr;
+        previous_ = nullptr;
+    }
+}
+
+void Window::Detach() noexcept {
+    RemovePropA(hwnd_, LinkProperty);
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
+    hwnd_ = nullptr;
+    previous_ = nullptr;
+}
+
+std::string Window::GetText() const {
+    const int length = GetWindowTextLengthA(hwnd_);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    const int copied = GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()));
+    text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+    return text;
+}
+
+void Window::ModifyStyle(DWORD remove, DWORD add, UINT frameFlags) const noexcept {
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
+    SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));
+    if (frameFlags != 0) {
+        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | frameFlags);
+    }
+}
+
+LRESULT Window::Default() {
+    if (current_ == nullptr || hwnd_ == nullptr) {
+        return 0;
+    }
+    return CallWindowProcA(previous_, hwnd_, current_->message, current_->wParam, current_->lParam);
+}
+
+bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DRAWITEM) {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item->CtlType == ODT_MENU) {
+            Menu* menu = Menu::FromHandle(reinterpret_cast<HMENU>(item->hwndItem));
+            if (menu != nullptr && menu->DrawItem(*item)) {
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
+    } else if (message == WM_MEASUREITEM) {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item->CtlType == ODT_MENU) {
+            if (Menu::MeasureAny(*item)) {
+                result = TRUE;
+                return true;
+            }
+            return false;
+        }
+    }
+    HWND child = ChildOfMessage(hwnd_, message, wParam, lParam);
+    if (child == nullptr || child == hwnd_) {
+        return false;
+    }
+    Window* control = FromHandle(child);
+    if (control == nullptr) {
+        return false;
+    }
+    return DispatchMessageMap(control->GetMessageMap(), *control, ReflectBase + message, wParam,
+                              lParam, result);
+}
+
+LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    LRESULT result = 0;
+    if (ReflectToChild(message, wParam, lParam, result)) {
+        return result;
+    }
+    if (DispatchMessageMap(GetMessageMap(), *this, message, wParam, lParam, result)) {
+        return result;
+    }
+    return Default();
+}
+
+LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) noexcept {
+    Window* self = FromHandle(window);
+    if (self == nullptr || self->hwnd_ != window) {
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+    const CurrentMessage current{message, wParam, lParam};
+    const CurrentMessage* outer = self->current_;
+    self->current_ = &current;
+    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    self->current_ = outer;
+    if (message == WM_NCDESTROY && self->hwnd_ == window) {
+        self->Detach();
+        self->OnWindowGone();
+    }
+    return result;
+}
+
+} // namespace fw

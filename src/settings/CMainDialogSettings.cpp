@@ -1,0 +1,7 @@
+#include "app/CMainDialog.h"
+
+void CMainDialog::LoadSettings() {}
+
+void CMainDialog::ApplyTransparency() {}
+
+void CMainDialog::OnToggleTransparency() {}
