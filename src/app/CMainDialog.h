@@ -3,6 +3,7 @@
 // context menu of drive commands, the notification-area icon and the
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
+#include "commands/CShortcut.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "drives/DriveInventory.h"
 #include "tray/CTrayIconDialog.h"
@@ -92,4 +93,7 @@ protected:
 
     std::string currentDirectory;
     std::string settingsPath;
+
+    // Drive tools: writes the desktop shortcuts.
+    CShortcut shortcut;
 };
