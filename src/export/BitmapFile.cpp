@@ -62,6 +62,15 @@ std::array<std::uint8_t, 40> InfoHeaderBytes(const BitmapInfoHeader& info) {
     return bytes;
 }
 
+void ClearUnusedPixelBytes(const BitmapInfoHeader& info, std::uint8_t* pixels, std::size_t size) {
+    if (info.bitCount != 32) {
+        return;
+    }
+    for (std::size_t i = 3; i < size; i += 4) {
+        pixels[i] = 0;
+    }
+}
+
 std::string ScreenshotPath(const std::string& chosenName) {
     if (base::EndsWithNoCase(chosenName, ".bmp")) {
         return chosenName;

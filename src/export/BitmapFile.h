@@ -34,6 +34,10 @@ BitmapInfoHeader HeaderForFile(const BitmapInfoHeader& queried);
 std::array<std::uint8_t, 14> FileHeaderBytes(const BitmapInfoHeader& info);
 std::array<std::uint8_t, 40> InfoHeaderBytes(const BitmapInfoHeader& info);
 
+// Zeroes the fourth byte of every pixel of 32-bit rows: it carries no colour,
+// and readers take a non-zero byte there for transparency.
+void ClearUnusedPixelBytes(const BitmapInfoHeader& info, std::uint8_t* pixels, std::size_t size);
+
 // The path a screenshot is saved to: ".bmp" is added unless the chosen name
 // already ends in it, in any case.
 std::string ScreenshotPath(const std::string& chosenName);

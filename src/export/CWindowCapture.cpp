@@ -58,6 +58,7 @@ bool WriteBitmap(std::FILE* file, HDC deviceContext, HBITMAP bitmap) {
     if (GetDIBits(deviceContext, bitmap, 0, lines, pixels.data(), info, DIB_RGB_COLORS) == 0) {
         return false;
     }
+    exports::ClearUnusedPixelBytes(fileInfo, pixels.data(), pixels.size());
     return std::fwrite(pixels.data(), 1, pixels.size(), file) == pixels.size();
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace exports;
 
 namespace {
@@ -81,6 +83,18 @@ TEST(BitmapFile, InfoHeaderLayout) {
     EXPECT_EQ(Read32(bytes.data() + 16), 0u);
     EXPECT_EQ(Read32(bytes.data() + 20), 1920u * 480);
     EXPECT_EQ(Read32(bytes.data() + 24), 2835u);
+}
+
+TEST(BitmapFile, FourthByteOfThirtyTwoBitPixelsIsCleared) {
+    std::uint8_t pixels[8] = {1, 2, 3, 0xFF, 4, 5, 6, 0x80};
+    ClearUnusedPixelBytes(HeaderForFile(Queried(2, 1, 32)), pixels, sizeof pixels);
+    const std::uint8_t expected[8] = {1, 2, 3, 0, 4, 5, 6, 0};
+    EXPECT_TRUE(std::equal(pixels, pixels + 8, expected));
+
+    std::uint8_t rgb[8] = {1, 2, 3, 0xFF, 4, 5, 6, 0x80};
+    ClearUnusedPixelBytes(HeaderForFile(Queried(2, 1, 24)), rgb, sizeof rgb);
+    EXPECT_EQ(rgb[3], 0xFF);
+    EXPECT_EQ(rgb[7], 0x80);
 }
 
 TEST(BitmapFile, ScreenshotPathAddsBmpOnlyWhenMissing) {

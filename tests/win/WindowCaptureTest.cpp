@@ -123,6 +123,7 @@ TEST_F(WindowCapture, ThirtyTwoBitFileSizeCountsFourBytesAPixel) {
         pixels[0] = 0x12;
         pixels[1] = 0x34;
         pixels[2] = 0x56;
+        pixels[3] = 0xFF; // no colour: never written as such
     });
     ASSERT_NE(bitmap, nullptr);
     ASSERT_TRUE(CWindowCapture::SaveBitmapFile(screen, bitmap, path));
@@ -133,6 +134,7 @@ TEST_F(WindowCapture, ThirtyTwoBitFileSizeCountsFourBytesAPixel) {
     EXPECT_EQ(bytes[54], 0x12);
     EXPECT_EQ(bytes[55], 0x34);
     EXPECT_EQ(bytes[56], 0x56);
+    EXPECT_EQ(bytes[57], 0x00);
     DeleteObject(bitmap);
 }
 
