@@ -23,14 +23,6 @@ TEST(ShellDriveNumber, AnythingElseHasNoNumber) {
     EXPECT_EQ(ShellDriveNumber("C:\\ "), -1);
 }
 
-TEST(RenameTexts, PromptAndConfirmation) {
-    EXPECT_EQ(RenamePrompt("E:\\"), "New volume name for E:\\");
-    EXPECT_EQ(RenameConfirmation("DATA", "E:\\"),
-              "Volume Name \"DATA\" will be apply to E:\\\nConfirm ?");
-    EXPECT_EQ(RenameConfirmation("", "C:\\"), "Volume Name \"\" will be apply to C:\\\nConfirm ?");
-    EXPECT_EQ(RenameFailure("E:\\"), "The volume name of E:\\ could not be changed.");
-}
-
 TEST(RenameTexts, LabelsWithControlCharactersAreNotWritten) {
     EXPECT_TRUE(IsWritableVolumeLabel("DATA 2"));
     EXPECT_TRUE(IsWritableVolumeLabel(""));

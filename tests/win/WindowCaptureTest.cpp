@@ -118,26 +118,6 @@ TEST_F(WindowCapture, TwentyFourBitPixelsAreWrittenBottomUpInBlueGreenRed) {
     DeleteObject(bitmap);
 }
 
-TEST_F(WindowCapture, ThirtyTwoBitFileSizeCountsFourBytesAPixel) {
-    HBITMAP bitmap = MakeSection(5, 3, 32, nullptr, 0, [](unsigned char* pixels) {
-        pixels[0] = 0x12;
-        pixels[1] = 0x34;
-        pixels[2] = 0x56;
-        pixels[3] = 0xFF; // no colour: never written as such
-    });
-    ASSERT_NE(bitmap, nullptr);
-    ASSERT_TRUE(CWindowCapture::SaveBitmapFile(screen, bitmap, path));
-    const auto bytes = ReadFile(path);
-    ASSERT_EQ(bytes.size(), 54u + 60u);
-    EXPECT_EQ(Read32(bytes, 2), 114u);
-    EXPECT_EQ(bytes[28], 32);
-    EXPECT_EQ(bytes[54], 0x12);
-    EXPECT_EQ(bytes[55], 0x34);
-    EXPECT_EQ(bytes[56], 0x56);
-    EXPECT_EQ(bytes[57], 0x00);
-    DeleteObject(bitmap);
-}
-
 TEST_F(WindowCapture, PaletteBitmapsBecomeTrueColourFiles) {
     const RGBQUAD palette[2] = {{0x00, 0x00, 0xFF, 0}, {0x00, 0xFF, 0x00, 0}};
     HBITMAP bitmap = MakeSection(2, 1, 8, palette, 2, [](unsigned char* pixels) {
