@@ -294,6 +294,28 @@ TEST(Tools_ScreenShot, NameEndingInBmpIsKeptAndCancelWritesNothing) {
     Stop(app);
 }
 
+TEST(Tools_ScreenShot, ExistingFileIsReplacedOnlyAfterAsking) {
+    Running app = StartOrbelune();
+    ASSERT_NE(app.window, nullptr);
+    const std::string path = e2e::Env("ORBELUNE_SCRATCH") + "kept.bmp";
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "old", 3, &written, nullptr);
+    CloseHandle(file);
+
+    e2e::Post(app.window, WM_COMMAND, ID_SCREENSHOT);
+    HWND dialog = e2e::FindTopWindow(app.process.Id(), "Save screen shot as...");
+    ASSERT_NE(dialog, nullptr);
+    // Typed without ".bmp": the question still concerns the file that would be written.
+    e2e::SetWindowTextTimeout(GetDlgItem(dialog, 0x47C), e2e::Env("ORBELUNE_SCRATCH") + "kept");
+    e2e::Post(dialog, WM_COMMAND, IDOK);
+    EXPECT_NE(Answer(app.process.Id(), IDNO).find("already exists"), std::string::npos);
+    e2e::Post(dialog, WM_COMMAND, IDCANCEL);
+    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(app.window) != FALSE; }, 3000));
+    EXPECT_EQ(e2e::ReadFileBytes(path).value_or(""), "old");
+    Stop(app);
+}
+
 TEST(Tools_Shortcut, LinkToTheDriveIsNamedAfterItsLabel) {
     Running app = StartOrbelune();
     ASSERT_NE(app.window, nullptr);
