@@ -78,6 +78,9 @@ bool CWindowCapture::CaptureWindowBitmap(HWND window, HWND clipboardOwner) {
     if (captureDC_ != nullptr || !GetWindowRect(window, &bounds)) {
         return false;
     }
+    // Paint what is still pending (the area a closed menu uncovered, controls not
+    // yet drawn), or the picture shows it unpainted.
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     window_ = window;
     captureDC_ = GetWindowDC(window);
     if (captureDC_ == nullptr) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <fstream>
 #include <iterator>
+#include <set>
 #include <vector>
 
 namespace {
@@ -88,6 +89,31 @@ TEST_F(WindowCapture, TakesTheOuterRectangleAndPutsItOnTheClipboard) {
         EXPECT_EQ(Read32(bytes, 30), 0u);
         EXPECT_EQ(bytes.size(), 54u + (217u * bits + 31) / 32 * 4 * 143);
     }
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    DestroyWindow(window);
+}
+
+TEST_F(WindowCapture, PendingPaintingIsDoneBeforeTheCapture) {
+    // Frameless, so that every pixel belongs to the text control's own painting.
+    HWND window = CreateWindowExA(0, "STATIC", "Capture me", WS_POPUP | WS_VISIBLE, 40, 50, 120, 30,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    {
+        CWindowCapture capture;
+        ASSERT_TRUE(capture.CaptureWindowBitmap(window, nullptr));
+        ASSERT_TRUE(CWindowCapture::SaveBitmapFile(capture.captureDCHandle(),
+                                                   capture.captureBitmap(), path));
+    }
+    const auto bytes = ReadFile(path);
+    ASSERT_GT(bytes.size(), 54u);
+    std::set<std::uint32_t> colours;
+    for (std::size_t i = 54; i + 4 <= bytes.size(); i += 4) {
+        colours.insert(Read32(bytes, i));
+    }
+    EXPECT_GE(colours.size(), 2u) << "the text was not painted";
     if (OpenClipboard(nullptr)) {
         EmptyClipboard();
         CloseClipboard();
