@@ -51,7 +51,7 @@ _reg_import() { # prefix file
 wine_template() {
     local template=$WINE_ROOT/template
     # The stamp's number changes whenever the preparation below changes.
-    [[ -f $template/.orbelune-ready-2 ]] && return 0
+    [[ -f $template/.orbelune-ready-3 ]] && return 0
     log "Preparing the Wine template prefix (once per build folder)..."
     rm -rf "$template"
     mkdir -p "$WINE_ROOT"
@@ -75,7 +75,11 @@ REG
         "$WINESERVER" -w
     )
     rm -f "$template/dosdevices/z:" "$WINE_ROOT/template.reg"
-    touch "$template/.orbelune-ready-2"
+    # Debian's Wine does not find the fonts of fonts-wine (Tahoma, Marlett):
+    # without them dialogs fall back to other faces and caption buttons show
+    # letters. Fonts in the Windows fonts folder are always loaded.
+    cp /usr/share/wine/fonts/*.ttf "$template/drive_c/windows/Fonts/" 2>/dev/null || true
+    touch "$template/.orbelune-ready-3"
 }
 
 # prefix_new NAME: build/wine/profiles/NAME/{prefix,drives,scratch}, HOME build/wine/home/NAME.
@@ -156,10 +160,10 @@ server_stop() {
     "$WINESERVER" -w 2>/dev/null || true
 }
 
-# Xvfb on the first free display from :90 up; DISPLAY is exported.
+# Xvfb on the first free display from :90 (or :$ORBELUNE_XVFB_FIRST) up; DISPLAY is exported.
 xvfb_start() {
     local n
-    for ((n = 90; n < 190; n++)); do
+    for ((n = ${ORBELUNE_XVFB_FIRST:-90}; n < 190; n++)); do
         [[ -e /tmp/.X$n-lock || -e /tmp/.X11-unix/X$n ]] && continue
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         _XVFB_PID=$!

@@ -4,6 +4,9 @@
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
 #include "commands/CShortcut.h"
+#include "controls/CColorLabel.h"
+#include "controls/CGradientTextBar.h"
+#include "drives/CDriveComboBox.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "drives/DriveInventory.h"
 #include "tray/CTrayIconDialog.h"
@@ -90,6 +93,34 @@ protected:
     std::string selectedRootText;
     std::string logicalDriveTitle;
     std::string driveCountText;
+
+    // ---- Drive view and presentation: controls, fonts, pictures ----
+    CDriveComboBox driveCombo;
+    CGradientTextBar freeBar;      // 1014
+    CGradientTextBar usedBar;      // 1015
+    CGradientTextBar totalUsedBar; // 1050
+    CGradientTextBar totalFreeBar; // 1051
+    fw::Window summaryPicture;
+    CColorLabel driveGroupLabel;    // 1008
+    CColorLabel volumeNameLabel;    // 1001
+    CColorLabel systemDriveLabel;   // 1009
+    CColorLabel summaryGroupLabel;  // 1010
+    CColorLabel driveCountLabel;    // 1011
+    CColorLabel totalCapacityLabel; // 1012
+    CColorLabel totalFreeLabel;     // 1013
+    CColorLabel totalUsedLabel;     // 1016
+    CColorLabel freeLabel;          // 1007
+    CColorLabel usedLabel;          // 1006
+    CColorLabel capacityLabel;      // 1002
+    CColorLabel maxNameLengthLabel; // 1005
+    CColorLabel fileSystemLabel;    // 1004
+    CColorLabel serialLabel;        // 1003
+    fw::Font labelFont;
+    fw::Font titleFont;
+    fw::Font groupFont;
+    fw::Bitmap summaryBitmap;
+    fw::Pen backgroundPen;
+    RECT clientRect{};
 
     std::string currentDirectory;
     std::string settingsPath;

@@ -1,11 +1,22 @@
 #include "app/CMainDialog.h"
 
+#include "drives/DriveView.h"
+
+namespace {
+
+COLORREF ColorOf(const drives::LabelColor& color) {
+    return color.windowText ? GetSysColor(COLOR_WINDOWTEXT) : color.rgb;
+}
+
+} // namespace
+
 void CMainDialog::BuildFixedDriveList() {
     inventory.BuildFixedDriveList();
 }
 
 void CMainDialog::QueryVolumeFacts(std::string root) {
     inventory.QueryVolumeFacts(std::move(root));
+    freeLabel.SetLabelTextColor(ColorOf(drives::FreeLabelColor(inventory.facts.freePercent)));
 }
 
 std::string CMainDialog::CapacityTotalText() {
@@ -13,11 +24,17 @@ std::string CMainDialog::CapacityTotalText() {
 }
 
 std::string CMainDialog::UsedTotalText() {
-    return inventory.UsedTotalText();
+    std::string text = inventory.UsedTotalText();
+    totalUsedLabel.SetLabelTextColor(
+        ColorOf(drives::UsedTotalLabelColor(inventory.totals.usedPercent)));
+    return text;
 }
 
 std::string CMainDialog::FreeTotalText() {
-    return inventory.FreeTotalText();
+    std::string text = inventory.FreeTotalText();
+    totalFreeLabel.SetLabelTextColor(
+        ColorOf(drives::FreeTotalLabelColor(inventory.totals.freeTotalPercent)));
+    return text;
 }
 
 std::string CMainDialog::FindSystemDriveRoot() {

@@ -1,0 +1,38 @@
+#pragma once
+// The owner-drawn drop-down list of drive roots: each item may carry a small
+// icon and be drawn in bold.
+#include "framework/Handles.h"
+#include "framework/Window.h"
+
+#include <map>
+#include <string>
+
+class CDriveComboBox : public fw::Window {
+  public:
+    struct ItemRecord {
+        bool bold = false;
+        fw::Icon icon;
+    };
+
+    // Loads icon resource `iconId` at 16 x 16 for the item and repaints.
+    void SetItemIcon(int index, int iconId);
+    void SetItemBold(int index, bool bold);
+    bool IsItemBold(int index) const;
+
+    int GetCount() const noexcept;
+    std::string GetLBText(int index) const;
+
+    virtual void DrawItem(const DRAWITEMSTRUCT& item);
+
+    static const fw::MessageMap& Messages();
+    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
+
+  protected:
+    void OnWindowGone() override { items.clear(); }
+
+  private:
+    LRESULT OnDrawItemReflect(WPARAM wParam, LPARAM lParam);
+    void Repaint() const noexcept;
+
+    std::map<int, ItemRecord> items;
+};

@@ -1,0 +1,59 @@
+#include "drives/DriveView.h"
+
+#include "base/Format.h"
+
+#include <algorithm>
+
+namespace drives {
+
+namespace {
+constexpr LabelColor Fixed(base::Color rgb) {
+    return LabelColor{false, rgb};
+}
+constexpr LabelColor WindowText() {
+    return LabelColor{true, 0};
+}
+
+int ClampedPosition(std::uint64_t value) {
+    return static_cast<int>(std::min<std::uint64_t>(value, 0x7FFFFFFF));
+}
+} // namespace
+
+LabelColor FreeLabelColor(float freePercent) {
+    return Fixed(FreeSpaceIsLow(freePercent) ? base::colors::Red : base::colors::MediumBlue);
+}
+
+LabelColor UsedTotalLabelColor(std::uint64_t usedPercent) {
+    return UsedTotalIsHigh(usedPercent) ? Fixed(base::colors::Red) : WindowText();
+}
+
+LabelColor FreeTotalLabelColor(std::uint64_t freeTotalPercent) {
+    return Fixed(FreeTotalIsLow(freeTotalPercent) ? base::colors::Red : base::colors::MediumBlue);
+}
+
+LabelColor SystemDriveLabelColor(bool isSystemDrive) {
+    return isSystemDrive ? Fixed(base::colors::MediumBlue) : WindowText();
+}
+
+const char* SystemDriveText(bool isSystemDrive) {
+    return isSystemDrive ? "System drive: yes" : "System drive: no";
+}
+
+std::string LogicalDriveTitle(const std::string& root) {
+    return base::Format("Logical Drive %s", root.c_str());
+}
+
+std::string DriveCountText(std::size_t driveCount) {
+    return base::Format(". Number Of Logical Drives: %i", static_cast<int>(driveCount));
+}
+
+BarPositions BarPositionsOf(const VolumeFacts& facts, const FixedDriveTotals& totals) {
+    BarPositions bars;
+    bars.freeBar = BarPosition(facts.freePercent);
+    bars.usedBar = BarPosition(facts.usedBarValue);
+    bars.totalUsedBar = ClampedPosition(totals.usedPercent);
+    bars.totalFreeBar = ClampedPosition(totals.freeTotalPercent + 1);
+    return bars;
+}
+
+} // namespace drives

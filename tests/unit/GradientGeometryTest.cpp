@@ -1,0 +1,160 @@
+#include "controls/GradientGeometry.h"
+
+#include <gtest/gtest.h>
+
+using base::Rgb;
+using controls::Band;
+using controls::Span;
+
+namespace {
+
+// Bands must tile the clipped part of the bar without gaps or overlaps.
+void ExpectContiguous(const std::vector<Band>& bands, Span covered) {
+    ASSERT_FALSE(bands.empty());
+    EXPECT_EQ(bands.front().span.start, covered.start);
+    EXPECT_EQ(bands.back().span.end, covered.end);
+    for (std::size_t i = 1; i < bands.size(); ++i) {
+        EXPECT_EQ(bands[i].span.start, bands[i - 1].span.end) << "band " << i;
+        EXPECT_FALSE(bands[i].span.Empty()) << "band " << i;
+    }
+}
+
+} // namespace
+
+TEST(GradientBands, HundredPixelSegmentOfTheBarColours) {
+    const auto bands =
+        controls::SegmentBands({0, 100}, {0, 100}, Rgb(173, 216, 230), Rgb(165, 42, 42), false);
+    ASSERT_EQ(bands.size(), 100u);
+    ExpectContiguous(bands, {0, 100});
+    for (const Band& band : bands) {
+        EXPECT_EQ(band.span.Width(), 1);
+    }
+    EXPECT_EQ(bands[0].color, Rgb(173, 216, 230));
+    EXPECT_EQ(bands[1].color, Rgb(173, 215, 229));
+    // Single-precision increments: 50 x (-8 / 100) cuts to -3, not -4.
+    EXPECT_EQ(bands[50].color, Rgb(170, 129, 137));
+    EXPECT_EQ(bands[99].color, Rgb(166, 44, 44));
+}
+
+TEST(GradientBands, BandCountIsCappedByColourDifferenceAndPixels) {
+    const auto narrow =
+        controls::SegmentBands({3, 13}, {3, 13}, Rgb(173, 216, 230), Rgb(165, 42, 42), false);
+    EXPECT_EQ(narrow.size(), 10u);
+    ExpectContiguous(narrow, {3, 13});
+
+    const auto wide =
+        controls::SegmentBands({0, 1000}, {0, 1000}, Rgb(0, 0, 0), Rgb(255, 255, 255), false);
+    EXPECT_EQ(wide.size(), 255u);
+    ExpectContiguous(wide, {0, 1000});
+    EXPECT_EQ(wide.back().color, Rgb(254, 254, 254)); // the end colour itself is never painted
+}
+
+TEST(GradientBands, EqualColoursAndLowColourDisplaysGiveOneFlatBand) {
+    const auto equal = controls::SegmentBands({0, 50}, {0, 50}, Rgb(1, 2, 3), Rgb(1, 2, 3), false);
+    ASSERT_EQ(equal.size(), 1u);
+    EXPECT_EQ(equal[0].span, (Span{0, 50}));
+    EXPECT_EQ(equal[0].color, Rgb(1, 2, 3));
+
+    const auto flat =
+        controls::SegmentBands({0, 50}, {0, 50}, Rgb(10, 20, 30), Rgb(200, 100, 0), true);
+    ASSERT_EQ(flat.size(), 1u);
+    EXPECT_EQ(flat[0].span, (Span{0, 50}));
+    EXPECT_EQ(flat[0].color, Rgb(10, 20, 30));
+}
+
+TEST(GradientBands, ClipShowsOnlyItsPartWithTheColoursOfTheWholeSegment) {
+    const auto whole =
+        controls::SegmentBands({0, 100}, {0, 100}, Rgb(173, 216, 230), Rgb(165, 42, 42), false);
+    const auto clipped =
+        controls::SegmentBands({0, 100}, {0, 40}, Rgb(173, 216, 230), Rgb(165, 42, 42), false);
+    ASSERT_EQ(clipped.size(), 40u);
+    ExpectContiguous(clipped, {0, 40});
+    EXPECT_EQ(clipped[39].color, whole[39].color);
+
+    const auto middle = controls::SegmentBands({0, 10}, {3, 7}, Rgb(0, 0, 0), Rgb(10, 0, 0), false);
+    ExpectContiguous(middle, {3, 7});
+    EXPECT_EQ(middle.front().color, Rgb(3, 0, 0));
+}
+
+TEST(GradientBands, EmptySegmentDrawsNothing) {
+    EXPECT_TRUE(controls::SegmentBands({0, 0}, {0, 0}, Rgb(0, 0, 0), Rgb(9, 9, 9), false).empty());
+}
+
+TEST(GradientSegments, ColoursShareTheExtentAndTheLastSegmentEndsAtItsEnd) {
+    EXPECT_TRUE(controls::GradientSegments({0, 100}, {0, 100}, 0).empty());
+    EXPECT_TRUE(controls::GradientSegments({0, 100}, {0, 100}, 1).empty());
+
+    const auto three = controls::GradientSegments({0, 101}, {0, 101}, 4);
+    ASSERT_EQ(three.size(), 3u);
+    EXPECT_EQ(three[0].span, (Span{0, 33}));
+    EXPECT_EQ(three[1].span, (Span{33, 67}));
+    EXPECT_EQ(three[2].span, (Span{67, 101}));
+
+    // A clip ending inside the second segment stops the walk there.
+    const auto clipped = controls::GradientSegments({0, 100}, {0, 60}, 3);
+    ASSERT_EQ(clipped.size(), 2u);
+    EXPECT_EQ(clipped[1].span, (Span{50, 100}));
+    EXPECT_EQ(clipped[1].clipped, (Span{50, 60}));
+    EXPECT_EQ(clipped[1].firstColor, 1u);
+}
+
+TEST(GradientBands, WholeBarGradientShowsTheFilledShareOfIt) {
+    const std::vector<base::Color> colors{Rgb(0, 0, 0), Rgb(200, 0, 0)};
+    const auto onBar = controls::GradientBands({0, 50}, {0, 50}, colors, false);
+    const auto overAll = controls::GradientBands({0, 100}, {0, 50}, colors, false);
+    ExpectContiguous(onBar, {0, 50});
+    ExpectContiguous(overAll, {0, 50});
+    EXPECT_EQ(onBar.back().color, Rgb(196, 0, 0));
+    EXPECT_EQ(overAll.back().color, Rgb(98, 0, 0));
+    EXPECT_TRUE(controls::GradientBands({0, 100}, {0, 100}, {Rgb(5, 5, 5)}, false).empty());
+}
+
+TEST(BarGeometry, FilledEndAndPercent) {
+    EXPECT_EQ(controls::FilledEnd(47, 0, 100, 97), 45);
+    EXPECT_EQ(controls::FilledEnd(0, 0, 100, 97), 0);
+    EXPECT_EQ(controls::FilledEnd(100, 0, 100, 97), 97);
+    EXPECT_EQ(controls::FilledEnd(15, 10, 20, 100), 50);
+    EXPECT_FALSE(controls::FilledEnd(101, 0, 100, 97));
+    EXPECT_FALSE(controls::FilledEnd(-1, 0, 100, 97));
+    // A range of zero width counts as width 1.
+    EXPECT_EQ(controls::FilledEnd(5, 5, 5, 97), 0);
+    EXPECT_EQ(controls::PercentOfRange(5, 5, 5), 0);
+    EXPECT_EQ(controls::PercentOfRange(47, 0, 100), 47);
+    EXPECT_EQ(controls::PercentOfRange(1, 0, 3), 33);
+    EXPECT_EQ(controls::PercentOfRange(2, 0, 3), 66);
+    EXPECT_EQ(controls::PercentOfRange(0x7FFFFFFF, 0, 0x7FFFFFFF), 100);
+}
+
+TEST(BarText, FormatTakesOneIntegerAndRefusesOtherConversions) {
+    EXPECT_EQ(controls::FormatBarText("%d%%", 47), "47%");
+    EXPECT_EQ(controls::FormatBarText("%3d%%", 7), "  7%");
+    EXPECT_EQ(controls::FormatBarText("done", 7), "done");
+    EXPECT_EQ(controls::FormatBarText("", 7), "");
+    EXPECT_FALSE(controls::FormatBarText("%s", 7));
+    EXPECT_FALSE(controls::FormatBarText("%d %d", 7));
+    EXPECT_FALSE(controls::FormatBarText("%n", 7));
+    EXPECT_FALSE(controls::FormatBarText("%99999d", 7));
+    EXPECT_FALSE(controls::FormatBarText("50%", 7));
+}
+
+TEST(BarText, ChangesColourExactlyAtTheFilledEnd) {
+    using controls::TextPieces;
+    const auto split = TextPieces({0, 97}, {0, 40}, false);
+    ASSERT_EQ(split.size(), 2u);
+    EXPECT_EQ(split[0].span, (Span{0, 40}));
+    EXPECT_TRUE(split[0].onBar);
+    EXPECT_EQ(split[1].span, (Span{40, 97}));
+    EXPECT_FALSE(split[1].onBar);
+
+    const auto empty = TextPieces({0, 97}, {0, 0}, false);
+    ASSERT_EQ(empty.size(), 1u);
+    EXPECT_FALSE(empty[0].onBar);
+
+    const auto full = TextPieces({0, 97}, {0, 97}, false);
+    ASSERT_EQ(full.size(), 1u);
+    EXPECT_TRUE(full[0].onBar);
+
+    const auto same = TextPieces({0, 97}, {0, 40}, true);
+    ASSERT_EQ(same.size(), 1u);
+    EXPECT_EQ(same[0].span, (Span{0, 97}));
+}
