@@ -3,6 +3,7 @@
 // context menu of drive commands, the notification-area icon and the
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
+#include "commands/CShellLauncher.h"
 #include "commands/CShortcut.h"
 #include "controls/CColorLabel.h"
 #include "controls/CGradientTextBar.h"
@@ -58,6 +59,15 @@ public:
     void OnReduce();
     void OnTrayRestore();
     void OnTrayExit();
+
+    // ---- Drive commands and exports: menu, shell, recycle bin, report, clipboard ----
+    // The shell actions and the opening of the report go through `launcher`.
+    void SetShellLauncher(commands::ShellLauncher& launcher) noexcept { shellLauncher = &launcher; }
+    void WriteDriveReport();
+    std::string ComputerNameText();
+    std::string UserNameText();
+    void CopyTextToClipboard(std::string text);
+    const std::string& ReportPath() const noexcept { return reportPath; }
 
 protected:
     BOOL OnInitDialog() override;
@@ -124,6 +134,12 @@ protected:
 
     std::string currentDirectory;
     std::string settingsPath;
+
+    // Drive commands and exports.
+    CShellLauncher win32ShellLauncher;
+    commands::ShellLauncher* shellLauncher = &win32ShellLauncher;
+    char reportFileName[MAX_PATH] = {};
+    std::string reportPath;
 
     // Drive tools: writes the desktop shortcuts.
     CShortcut shortcut;

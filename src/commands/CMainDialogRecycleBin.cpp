@@ -1,3 +1,38 @@
 #include "app/CMainDialog.h"
 
-void CMainDialog::OnEmptyRecycleBin() {}
+#include "commands/RecycleBinMessage.h"
+#include "framework/Application.h"
+
+#include <mmsystem.h>
+#include <shellapi.h>
+#include <shlwapi.h>
+
+namespace {
+
+const char* const RecycleSound = "C:\\WINDOWS\\Media\\recycle.wav";
+constexpr DWORD RecycleSoundFlags = SND_FILENAME | SND_NOWAIT | SND_NOSTOP | SND_ASYNC;
+constexpr DWORD EmptyQuietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND;
+
+} // namespace
+
+void CMainDialog::OnEmptyRecycleBin() {
+    std::string message;
+    SHQUERYRBINFO bin{};
+    bin.cbSize = sizeof bin;
+    // An empty root measures the bins of every drive: all of them are emptied.
+    if (SHQueryRecycleBinA("", &bin) == S_OK) {
+        if (commands::RecycleBinIsEmpty(bin.i64Size)) {
+            MessageBoxA(GetHwnd(), commands::RecycleBinEmptyText, fw::AppName().c_str(),
+                        MB_ICONINFORMATION);
+            return;
+        }
+        message = commands::RecycleBinReleasedText(bin.i64Size, bin.i64NumItems);
+    }
+    SHEmptyRecycleBinA(nullptr, nullptr, EmptyQuietly);
+    Sleep(150);
+    if (PathFileExistsA(RecycleSound)) {
+        PlaySoundA(RecycleSound, nullptr, RecycleSoundFlags);
+    }
+    Sleep(100);
+    MessageBoxA(GetHwnd(), message.c_str(), "Orbelune", MB_ICONINFORMATION);
+}

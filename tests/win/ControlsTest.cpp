@@ -211,8 +211,8 @@ TEST(DriveComboBox, OnlyBoldItemsAreDrawnBoldWithTheirIcon) {
         for (int y = 0; y < 24; ++y) {
             for (int x = 0; x < 120; ++x) {
                 const COLORREF c = canvas.At(x, y);
-                if (x >= 21 && c == RGB(0, 0, 0)) {
-                    ++ink;
+                if (x >= 21 && GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128 && x > ink) {
+                    ink = x; // the rightmost inked column
                 }
                 if (x < 17 && c != RGB(255, 255, 255)) {
                     ++iconPixels;
@@ -222,12 +222,36 @@ TEST(DriveComboBox, OnlyBoldItemsAreDrawnBoldWithTheirIcon) {
         EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(0, 0, 0)) << "colours are restored";
         return ink;
     };
+    // The same text drawn directly with the plain and the bold face gives the
+    // reference extents.
+    auto referenceOf = [&](int weight) {
+        Canvas canvas(120, 24);
+        fw::Font face(CrispFont(20, weight));
+        HGDIOBJ previous = SelectObject(canvas.Dc(), face.Get());
+        PatBlt(canvas.Dc(), 0, 0, 120, 24, WHITENESS);
+        SetBkColor(canvas.Dc(), RGB(255, 255, 255));
+        SetTextColor(canvas.Dc(), RGB(0, 0, 0));
+        RECT rect{21, 0, 120, 24};
+        DrawTextA(canvas.Dc(), "WWW", 3, &rect, DT_SINGLELINE | DT_VCENTER);
+        SelectObject(canvas.Dc(), previous);
+        int right = 0;
+        for (int y = 0; y < 24; ++y) {
+            for (int x = 21; x < 120; ++x) {
+                const COLORREF c = canvas.At(x, y);
+                if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128 && x > right) {
+                    right = x;
+                }
+            }
+        }
+        return right;
+    };
     int iconPlain = 0;
     int iconBold = 0;
     const int plain = inkOf(0, iconPlain);
     const int bold = inkOf(1, iconBold);
     EXPECT_GT(plain, 0);
-    EXPECT_GT(bold, plain + plain / 5) << "the bold item has visibly more ink";
+    EXPECT_EQ(plain, referenceOf(FW_NORMAL));
+    EXPECT_EQ(bold, referenceOf(FW_BOLD)) << "the bold item is drawn in the bold face";
     EXPECT_GT(iconPlain, 0) << "item 0 has its icon";
     EXPECT_EQ(iconBold, 0) << "item 1 has none";
     DestroyWindow(window);

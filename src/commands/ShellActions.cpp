@@ -1,0 +1,44 @@
+#include "commands/ShellActions.h"
+
+#include "base/Format.h"
+
+namespace commands {
+
+void Explore(ShellLauncher& launcher, const std::string& root) {
+    launcher.Execute("open", root, ShowDefault);
+}
+
+void ShowProperties(ShellLauncher& launcher, const std::string& root, std::uintptr_t ownerWindow) {
+    ShellExecuteRequest request;
+    request.mask = InvokeIdListMask;
+    request.ownerWindow = ownerWindow;
+    request.verb = "properties";
+    request.file = root;
+    request.show = Show;
+    launcher.ExecuteEx(request);
+}
+
+void Search(ShellLauncher& launcher, const std::string& root) {
+    launcher.Execute("find", root, ShowDefault);
+}
+
+void Defragment(ShellLauncher& launcher) {
+    if (!launcher.Execute("open", "dfrg.msc", ShowDefault)) {
+        launcher.Execute("open", "dfrgui.exe", ShowDefault);
+    }
+}
+
+std::string CleanUpCommandLine(const std::string& root) {
+    constexpr std::size_t commandLineCapacity = 72;
+    std::string line = base::Format("cleanmgr.exe /d%s", root.c_str());
+    if (line.size() > commandLineCapacity - 1) {
+        line.resize(commandLineCapacity - 1);
+    }
+    return line;
+}
+
+void CleanUp(ShellLauncher& launcher, const std::string& root) {
+    launcher.RunCommandLine(CleanUpCommandLine(root), ShowDefault);
+}
+
+} // namespace commands

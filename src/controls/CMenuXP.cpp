@@ -1,0 +1,303 @@
+#include "controls/CMenuXP.h"
+
+#include "controls/MenuXPLayout.h"
+
+#include <cstddef>
+
+namespace controls {
+namespace {
+
+constexpr DWORD PSDPxax = 0x00B8074A; // the brush where the mask is black
+
+RECT ToRect(const MenuRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
+MenuRect ToMenuRect(const RECT& r) {
+    return MenuRect{r.left, r.top, r.right, r.bottom};
+}
+
+LOGFONTA MenuLogFont() {
+    NONCLIENTMETRICSA metrics{};
+    // The record without the field added in Vista, which every version accepts.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
+    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+        LOGFONTA font{};
+        GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+        return font;
+    }
+    return metrics.lfMenuFont;
+}
+
+} // namespace
+
+CMenuXP::CMenuXP()
+    : backgroundColour(GetSysColor(COLOR_MENU)), selectionColour(GetSysColor(COLOR_HIGHLIGHT)),
+      textColour(GetSysColor(COLOR_MENUTEXT)), selectedTextColour(GetSysColor(COLOR_HIGHLIGHTTEXT)),
+      disabledTextColour(GetSysColor(COLOR_GRAYTEXT)), iconAreaColour(backgroundColour) {
+    const LOGFONTA font = MenuLogFont();
+    menuFont = CreateFontIndirectA(&font);
+}
+
+CMenuXP::~CMenuXP() {
+    if (menuFont != nullptr) {
+        DeleteObject(menuFont);
+    }
+    HMENU menu = GetHandle();
+    // Last item first, so that removing a submenu item keeps the positions
+    // still to be visited.
+    for (int position = menu != nullptr ? GetMenuItemCount(menu) - 1 : -1; position >= 0;
+         --position) {
+        MENUITEMINFOA info{};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU;
+        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
+            continue;
+        }
+        if (info.hSubMenu != nullptr) {
+            // The submenu object cleans up and destroys its own menu below.
+            RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
+        }
+        if ((info.fType & MFT_OWNERDRAW) != 0) {
+            delete CMenuXPItem::FromItemData(info.dwItemData);
+        }
+    }
+    submenus_.clear();
+}
+
+bool CMenuXP::Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item) {
+    if (GetHandle() == nullptr || item == nullptr) {
+        return false;
+    }
+    if (!AppendMenuA(GetHandle(), flags | MF_OWNERDRAW, idOrSubmenu,
+                     reinterpret_cast<LPCSTR>(item.get()))) {
+        return false;
+    }
+    item.release(); // the menu item's data now owns the record
+    return true;
+}
+
+bool CMenuXP::AppendItem(UINT flags, std::unique_ptr<CMenuXPItem> item) {
+    const UINT_PTR id = item != nullptr ? item->commandId : 0;
+    return Append(flags, id, std::move(item));
+}
+
+bool CMenuXP::AppendSeparator() {
+    return Append(MF_SEPARATOR, 0, std::make_unique<CMenuXPItem>());
+}
+
+bool CMenuXP::AppendPopup(UINT flags, std::unique_ptr<CMenuXP> submenu,
+                          std::unique_ptr<CMenuXPItem> item) {
+    if (submenu == nullptr || submenu->GetHandle() == nullptr) {
+        return false;
+    }
+    if (!Append(flags | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->GetHandle()),
+                std::move(item))) {
+        return false;
+    }
+    submenus_.push_back(std::move(submenu));
+    return true;
+}
+
+HFONT CMenuXP::CreateBoldMenuFont() const {
+    LOGFONTA font{};
+    GetObjectA(menuFont, sizeof font, &font);
+    font.lfWeight = FW_BOLD;
+    return CreateFontIndirectA(&font);
+}
+
+bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
+    const CMenuXPItem* item =
+        request.CtlType == ODT_MENU ? CMenuXPItem::FromItemData(request.itemData) : nullptr;
+    if (item == nullptr) {
+        return false;
+    }
+    const int checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
+    MenuItemSize size;
+    if (item->isSeparator) {
+        size = MeasureSeparator(checkWidth, GetSystemMetrics(SM_CYMENUCHECK));
+    } else {
+        HDC screen = GetWindowDC(nullptr);
+        HFONT bold = CreateBoldMenuFont();
+        HGDIOBJ oldFont = SelectObject(screen, bold);
+        RECT textRect{0, 0, 0, 0};
+        DrawTextA(screen, item->text.c_str(), static_cast<int>(item->text.size()), &textRect,
+                  DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+        SelectObject(screen, oldFont);
+        DeleteObject(bold);
+        ReleaseDC(nullptr, screen);
+        size = MeasureMenuItem(textRect.right - textRect.left, textRect.bottom - textRect.top,
+                               checkWidth, item->iconSize);
+    }
+    // The platform adds the check-mark width itself; a negative width wraps
+    // like the unsigned arithmetic the platform applies to it.
+    request.itemWidth = static_cast<UINT>(size.width);
+    request.itemHeight = static_cast<UINT>(size.height);
+    return true;
+}
+
+bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
+    const CMenuXPItem* item =
+        request.CtlType == ODT_MENU ? CMenuXPItem::FromItemData(request.itemData) : nullptr;
+    if (item == nullptr) {
+        return false;
+    }
+    HDC dc = request.hDC;
+    const RECT rect = request.rcItem;
+    if (item->isSeparator) {
+        DrawBackground(dc, rect, false, false);
+        RECT line = ToRect(SeparatorLineRect(ToMenuRect(rect)));
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+        if (style_ == MenuStyleFlat) {
+            DrawIconArea(dc, ToRect(SeparatorIconArea(ToMenuRect(rect), item->iconSize)), false,
+                         false, false);
+        }
+        return true;
+    }
+    const bool selected = (request.itemState & ODS_SELECTED) != 0;
+    const bool disabled = (request.itemState & ODS_GRAYED) != 0;
+    const bool ticked = (request.itemState & ODS_CHECKED) != 0;
+    const bool isDefault = (request.itemState & ODS_DEFAULT) != 0;
+    const MenuItemLayout layout = LayoutMenuItem(ToMenuRect(rect), item->iconSize);
+
+    DrawBackground(dc, rect, selected, disabled);
+    if (style_ == MenuStyleFlat) {
+        DrawIconArea(dc, ToRect(layout.iconBox), selected, disabled, ticked);
+    }
+    if (item->icon != nullptr || ticked) {
+        DrawButtonFrame(dc, ToRect(layout.iconBox), selected, disabled, ticked);
+    }
+    if (item->icon != nullptr) {
+        DrawItemIcon(dc, ToRect(layout.iconRect), item->icon, selected, disabled, ticked);
+    } else if (ticked) {
+        DrawCheckMark(dc, ToRect(layout.iconRect), selected);
+    }
+    DrawItemText(dc, ToRect(layout.textRect), item->text, selected, disabled, isDefault);
+    return true;
+}
+
+void CMenuXP::FillRectangle(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATCOPY);
+    SelectObject(dc, oldBrush);
+    DeleteObject(brush);
+}
+
+void CMenuXP::DrawBackground(HDC dc, RECT rect, bool selected, bool disabled) {
+    const bool flat = style_ == MenuStyleFlat;
+    FillRectangle(dc, rect, selected && (!disabled || !flat) ? selectionColour : backgroundColour);
+    if (flat && selected && !disabled) {
+        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
+        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+        Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+        SelectObject(dc, oldBrush);
+        SelectObject(dc, oldPen);
+    }
+}
+
+void CMenuXP::DrawIconArea(HDC dc, RECT rect, bool selected, bool disabled, bool) {
+    if (style_ != MenuStyleFlat || (selected && !disabled)) {
+        return;
+    }
+    FillRectangle(dc, rect, iconAreaColour);
+}
+
+void CMenuXP::DrawButtonFrame(HDC dc, RECT rect, bool selected, bool disabled, bool ticked) {
+    if (style_ == MenuStyleFlat) {
+        if (ticked && !selected && !disabled) {
+            DrawBackground(dc, rect, true, false);
+        }
+        return;
+    }
+    FillRectangle(dc, rect,
+                  ticked && !selected ? GetSysColor(COLOR_BTNHIGHLIGHT) : backgroundColour);
+    if (!disabled && (selected || ticked)) {
+        DrawEdge(dc, &rect, ticked ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
+    }
+}
+
+void CMenuXP::DrawItemIcon(HDC dc, RECT rect, HICON icon, bool selected, bool disabled,
+                           bool ticked) {
+    if (disabled) {
+        DrawIconSilhouette(dc, rect, icon, false);
+        return;
+    }
+    if (style_ == MenuStyleFlat && selected && !ticked) {
+        DrawIconSilhouette(dc, rect, icon, true);
+        OffsetRect(&rect, -1, -1);
+    }
+    DrawIconEx(dc, rect.left, rect.top, icon, rect.right - rect.left, rect.bottom - rect.top, 0,
+               nullptr, DI_NORMAL);
+}
+
+void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly) {
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
+    HGDIOBJ oldBitmap = SelectObject(memory, mask);
+    PatBlt(memory, 0, 0, width, height, WHITENESS);
+    DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_MASK);
+
+    const COLORREF oldBackground = SetBkColor(dc, RGB(255, 255, 255));
+    HBRUSH light = CreateSolidBrush(GetSysColor(shadowOnly ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT));
+    HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
+    HGDIOBJ oldBrush = SelectObject(dc, light);
+    BitBlt(dc, rect.left + 1, rect.top + 1, width, height, memory, 0, 0, PSDPxax);
+    SelectObject(dc, shadow);
+    BitBlt(dc, rect.left, rect.top, width, height, memory, 0, 0, PSDPxax);
+
+    SelectObject(dc, oldBrush);
+    SetBkColor(dc, oldBackground);
+    DeleteObject(light);
+    DeleteObject(shadow);
+    SelectObject(memory, oldBitmap);
+    DeleteObject(mask);
+    DeleteDC(memory);
+}
+
+void CMenuXP::DrawCheckMark(HDC dc, RECT rect, bool) {
+    MenuPoint tick[3];
+    CheckMarkPoints(ToMenuRect(rect), tick);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+    HGDIOBJ oldPen = SelectObject(dc, pen);
+    for (int lower = 0; lower < 3; ++lower) {
+        POINT points[3];
+        for (int i = 0; i < 3; ++i) {
+            points[i] = POINT{tick[i].x, tick[i].y + lower};
+        }
+        Polyline(dc, points, 3);
+    }
+    SelectObject(dc, oldPen);
+    DeleteObject(pen);
+}
+
+void CMenuXP::DrawItemText(HDC dc, RECT rect, const std::string& text, bool selected, bool disabled,
+                           bool isDefault) {
+    HFONT bold = isDefault ? CreateBoldMenuFont() : nullptr;
+    HGDIOBJ oldFont = SelectObject(dc, bold != nullptr ? bold : menuFont);
+    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    if (disabled) {
+        if (!selected || style_ == MenuStyleFlat) {
+            RECT engraved = rect;
+            OffsetRect(&engraved, 1, 1);
+            DrawMenuText(dc, engraved, text, selectedTextColour);
+        }
+        DrawMenuText(dc, rect, text, disabledTextColour);
+    } else {
+        DrawMenuText(dc, rect, text, selected ? selectedTextColour : textColour);
+    }
+    SetBkMode(dc, oldMode);
+    SelectObject(dc, oldFont);
+    if (bold != nullptr) {
+        DeleteObject(bold);
+    }
+}
+
+void CMenuXP::DrawMenuText(HDC dc, RECT rect, const std::string& text, COLORREF colour) {
+    SetTextColor(dc, colour);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &rect,
+              DT_LEFT | DT_SINGLELINE | DT_VCENTER);
+}
+
+} // namespace controls

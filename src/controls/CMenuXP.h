@@ -1,0 +1,66 @@
+#pragma once
+#include "controls/CMenuXPItem.h"
+#include "framework/Menu.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace controls {
+
+// A popup menu whose items are all owner-drawn with a 16x16 icon beside the
+// text, in a button or a flat look. The menu owns its item records, their
+// icons and its submenu objects.
+class CMenuXP : public fw::Menu {
+  public:
+    enum Style { MenuStyleButton = 0, MenuStyleFlat = 2 };
+
+    CMenuXP();
+    ~CMenuXP() override;
+    CMenuXP(const CMenuXP&) = delete;
+    CMenuXP& operator=(const CMenuXP&) = delete;
+
+    void SetStyle(Style style) { style_ = style; }
+    Style GetStyle() const { return style_; }
+
+    bool AppendItem(UINT flags, std::unique_ptr<CMenuXPItem> item);
+    bool AppendSeparator();
+    bool AppendPopup(UINT flags, std::unique_ptr<CMenuXP> submenu,
+                     std::unique_ptr<CMenuXPItem> item);
+    // Only requests for this class's item records are answered (true).
+    bool MeasureItem(MEASUREITEMSTRUCT& request) override;
+    bool DrawItem(const DRAWITEMSTRUCT& request) override;
+
+  protected:
+    virtual void DrawBackground(HDC dc, RECT rect, bool selected, bool disabled);
+    virtual void DrawButtonFrame(HDC dc, RECT rect, bool selected, bool disabled, bool ticked);
+    virtual void DrawItemIcon(HDC dc, RECT rect, HICON icon, bool selected, bool disabled,
+                              bool ticked);
+    virtual void DrawItemText(HDC dc, RECT rect, const std::string& text, bool selected,
+                              bool disabled, bool isDefault);
+    virtual void DrawCheckMark(HDC dc, RECT rect, bool selected);
+    virtual void DrawMenuText(HDC dc, RECT rect, const std::string& text, COLORREF colour);
+    virtual void DrawIconArea(HDC dc, RECT rect, bool selected, bool disabled, bool ticked);
+
+    void DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly);
+    HFONT CreateBoldMenuFont() const;
+    void FillRectangle(HDC dc, const RECT& rect, COLORREF colour);
+
+    HFONT menuFont = nullptr;
+    COLORREF backgroundColour;
+    COLORREF selectionColour;
+    COLORREF textColour;
+    COLORREF selectedTextColour;
+    COLORREF disabledTextColour;
+    COLORREF iconAreaColour;
+
+  private:
+    bool Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item);
+
+    Style style_ = MenuStyleButton;
+    std::vector<std::unique_ptr<CMenuXP>> submenus_;
+};
+
+} // namespace controls

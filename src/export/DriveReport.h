@@ -1,0 +1,40 @@
+#pragma once
+// The text report on all listed drives: its exact bytes, the date line and the
+// name of the file it is written to.
+#include "drives/DriveInventory.h"
+
+#include <ctime>
+#include <string>
+
+namespace exports {
+
+struct ReportHeader {
+    std::string computerName;
+    std::string userName;
+    std::string dateText;
+};
+
+// The whole report, CR LF line ends written explicitly and none after the last
+// line. Queries every drive of the inventory's FixedDriveList afresh; the
+// inventory's facts hold the last listed drive's values afterwards, and its
+// totals are recomputed.
+std::string BuildDriveReport(drives::DriveInventory& inventory, const ReportHeader& header);
+
+// "12/05/26 03:41:47"; empty when the time cannot be formatted.
+std::string ReportDateText(const std::tm& localTime);
+
+// The file the report is written to: ".txt" is added unless the chosen name
+// already ends in it, in any case.
+std::string ReportPathFor(const std::string& chosenName);
+
+constexpr const char* ReportWrittenQuestion = "File correctly written.\nDo you want to open it ?";
+constexpr const char* ReportWrittenCaption = "Open file";
+
+// The message shown when the report file could not be created or written.
+std::string ReportNotWrittenMessage(const std::string& path);
+
+// The question asked before an existing file is replaced.
+constexpr const char* ReplaceFileCaption = "Confirm Save As";
+std::string ReplaceFileQuestion(const std::string& path);
+
+} // namespace exports

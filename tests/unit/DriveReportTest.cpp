@@ -1,0 +1,162 @@
+#include "export/DriveReport.h"
+#include "FakeVolumeSystem.h"
+
+#include <gtest/gtest.h>
+
+using drives::DriveInventory;
+using exports::BuildDriveReport;
+using exports::ReportHeader;
+using testing_support::FakeVolumeSystem;
+using testing_support::GiB;
+
+namespace {
+
+const ReportHeader Header{"WORKSTATION", "alice", "12/05/26 03:41:47"};
+
+const char* const ExpectedHeader =
+    "Orbelune version 1.0.2\r\n"
+    "Report on computer: WORKSTATION by alice\r\n"
+    "Date: 12/05/26 03:41:47\r\n"
+    "------------------------------------------------------------\r\n"
+    "\r\n";
+
+std::string Report(FakeVolumeSystem& system) {
+    DriveInventory inventory(system);
+    inventory.FindSystemDriveRoot();
+    inventory.BuildFixedDriveList();
+    return BuildDriveReport(inventory, Header);
+}
+
+} // namespace
+
+TEST(DriveReport, WorkedExampleByteForByte) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
+    const std::string expected = std::string(ExpectedHeader) + " -> Number Of Logical Drives: 1\r\n"
+                                                               "\r\n"
+                                                               "- C:\\\r\n"
+                                                               "Volume Name: SYSTEM\r\n"
+                                                               "Capacity: 60.00 GB\r\n"
+                                                               "Used: 40.00 GB (67%)\r\n"
+                                                               "Free: 20.00 GB  (33%)\r\n"
+                                                               "Serial Number: 1A2B-3C4D\r\n"
+                                                               "File System: NTFS\r\n"
+                                                               "Max File Length Support: 255\r\n"
+                                                               "System drive: yes\r\n"
+                                                               "\r\n"
+                                                               "-> Summary\r\n"
+                                                               "\r\n"
+                                                               ". Storage Capacity: 60 GB\r\n"
+                                                               ". Used: 40 GB (66%)\r\n"
+                                                               ". Free: 20 GB (34%)";
+    EXPECT_EQ(Report(system), expected);
+}
+
+TEST(DriveReport, TwoDrivesUnlabelledShortSerialAndNotSystem) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
+    system.Fixed("E:\\", GiB / 2, GiB / 4, "", 0xABCD);
+    system.Add("D:\\", drives::DriveType::CdRom, GiB, 0);
+    const std::string report = Report(system);
+    const std::string block = "- E:\\\r\n"
+                              "Volume Name: \r\n"
+                              "Capacity: 0.50 GB\r\n"
+                              "Used: 0.25 GB (51%)\r\n"
+                              "Free: 0.25 GB  (50%)\r\n"
+                              "Serial Number: ABCD-ABCD\r\n"
+                              "File System: NTFS\r\n"
+                              "Max File Length Support: 255\r\n"
+                              "System drive: no\r\n"
+                              "\r\n"
+                              "-> Summary\r\n";
+    EXPECT_NE(report.find(" -> Number Of Logical Drives: 2\r\n\r\n- C:\\\r\n"), std::string::npos);
+    EXPECT_NE(report.find("System drive: yes\r\n\r\n" + block), std::string::npos) << report;
+    // E: adds nothing to the whole-gigabyte totals.
+    EXPECT_NE(report.find(". Storage Capacity: 60 GB\r\n"), std::string::npos);
+}
+
+TEST(DriveReport, EmptyDriveListGoesFromCountToSummary) {
+    FakeVolumeSystem system;
+    const std::string expected = std::string(ExpectedHeader) + " -> Number Of Logical Drives: 0\r\n"
+                                                               "\r\n"
+                                                               "-> Summary\r\n"
+                                                               "\r\n"
+                                                               ". Storage Capacity: 0 GB\r\n"
+                                                               ". Used: 0 GB (0%)\r\n"
+                                                               ". Free: 0 GB (1%)";
+    EXPECT_EQ(Report(system), expected);
+}
+
+TEST(DriveReport, VanishedDriveShowsItsOwnRootAndNoBorrowedFacts) {
+    for (bool spaceFails : {true, false}) {
+        FakeVolumeSystem system;
+        system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
+        system.Fixed("E:\\", 10 * GiB, 5 * GiB, "DATA", 0x1234);
+        DriveInventory inventory(system);
+        inventory.FindSystemDriveRoot();
+        inventory.BuildFixedDriveList();
+        (spaceFails ? system["E:\\"].spaceFails : system["E:\\"].infoFails) = true;
+        const std::string report = BuildDriveReport(inventory, Header);
+        EXPECT_NE(report.find("System drive: yes\r\n\r\n- E:\\\r\n"
+                              "The facts of this drive could not be read.\r\n\r\n-> Summary"),
+                  std::string::npos)
+            << report;
+        EXPECT_EQ(report.find("SYSTEM"), report.rfind("SYSTEM"));
+        EXPECT_EQ(report.find("DATA"), std::string::npos);
+    }
+}
+
+TEST(DriveReport, LinesEndInCrLfExceptTheLast) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
+    system.Fixed("F:\\", 100 * GiB, 99 * GiB, "BIG", 0xFFFFFFFF);
+    const std::string report = Report(system);
+    for (std::size_t i = 0; i < report.size(); ++i) {
+        if (report[i] == '\n') {
+            ASSERT_GT(i, 0u);
+            EXPECT_EQ(report[i - 1], '\r') << "at " << i;
+        }
+    }
+    EXPECT_NE(report.back(), '\n');
+    EXPECT_EQ(report.substr(report.size() - 4), "75%)"); // (20 + 99) * 100 / 160 + 1
+}
+
+TEST(DriveReport, WritingLeavesTheLastDrivesFactsInTheInventory) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
+    system.Fixed("E:\\", 10 * GiB, 5 * GiB, "DATA", 0x1234);
+    DriveInventory inventory(system);
+    inventory.BuildFixedDriveList();
+    BuildDriveReport(inventory, Header);
+    EXPECT_EQ(inventory.facts.volumeNameText, "Volume Name: DATA");
+    EXPECT_EQ(inventory.facts.maxNameLengthText, "Max File Length Support: 255");
+    EXPECT_EQ(inventory.totals.capacityGB, 70u);
+}
+
+TEST(ReportDate, TwoDigitFieldsAndTwentyFourHourClock) {
+    std::tm time{};
+    time.tm_year = 126;
+    time.tm_mon = 11;
+    time.tm_mday = 5;
+    time.tm_hour = 3;
+    time.tm_min = 41;
+    time.tm_sec = 47;
+    EXPECT_EQ(exports::ReportDateText(time), "12/05/26 03:41:47");
+    time.tm_year = 100;
+    time.tm_mon = 0;
+    time.tm_mday = 9;
+    time.tm_hour = 23;
+    time.tm_min = 0;
+    time.tm_sec = 5;
+    EXPECT_EQ(exports::ReportDateText(time), "01/09/00 23:00:05");
+}
+
+TEST(ReportPath, TxtAddedOnlyWhenMissingInAnyCase) {
+    EXPECT_EQ(exports::ReportPathFor("report"), "report.txt");
+    EXPECT_EQ(exports::ReportPathFor("report.txt"), "report.txt");
+    EXPECT_EQ(exports::ReportPathFor("D:\\Notes\\REPORT.TXT"), "D:\\Notes\\REPORT.TXT");
+    EXPECT_EQ(exports::ReportPathFor("report.Txt"), "report.Txt");
+    EXPECT_EQ(exports::ReportPathFor("report.txt.log"), "report.txt.log.txt");
+    EXPECT_EQ(exports::ReportPathFor("a.tx"), "a.tx.txt");
+    EXPECT_EQ(exports::ReportPathFor("txt"), "txt.txt");
+}
