@@ -1,8 +1,8 @@
 #include "app/CMainDialog.h"
 
-#include "base/Format.h"
 #include "export/BitmapFile.h"
 #include "export/CWindowCapture.h"
+#include "export/DriveReport.h"
 
 #include <commdlg.h>
 
@@ -27,10 +27,9 @@ bool AskScreenShotPath(std::string& path) {
     path = exports::ScreenshotPath(fileName);
     // The dialog checked the name as typed; ask again when ".bmp" was added to it.
     if (path != fileName && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        const std::string question =
-            base::Format("%s already exists.\nDo you want to replace it?", path.c_str());
-        return MessageBoxA(nullptr, question.c_str(), SaveTitle, MB_YESNO | MB_ICONEXCLAMATION) ==
-               IDYES;
+        return MessageBoxA(nullptr, exports::ReplaceFileQuestion(path).c_str(),
+                           exports::ReplaceFileCaption,
+                           MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
     }
     return true;
 }
