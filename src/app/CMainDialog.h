@@ -4,6 +4,7 @@
 // transparency setting. It owns every control, every drive fact and every
 // command handler of the program.
 #include "commands/CShellLauncher.h"
+#include "commands/CShortcut.h"
 #include "controls/CBalloonTip.h"
 #include "controls/CImageButton.h"
 #include "controls/CColorLabel.h"
@@ -152,4 +153,7 @@ protected:
     commands::ShellLauncher* shellLauncher = &win32ShellLauncher;
     char reportFileName[MAX_PATH] = {};
     std::string reportPath;
+
+    // Drive tools: writes the desktop shortcuts.
+    CShortcut shortcut;
 };

@@ -1,3 +1,14 @@
 #include "app/CMainDialog.h"
 
-void CMainDialog::OnFormat() {}
+#include "commands/CDriveFormatter.h"
+#include "commands/DriveNumber.h"
+#include "commands/VolumeLabel.h"
+
+void CMainDialog::OnFormat() {
+    CDriveFormatter formatter;
+    const std::string label = commands::RereadVolumeLabel(inventory, SelectedDriveRoot());
+    const int drive = commands::ShellDriveNumber(SelectedDriveRoot());
+    if (drive >= 0) {
+        formatter.FormatDrive(GetHwnd(), static_cast<UINT>(drive), false, label.c_str());
+    }
+}

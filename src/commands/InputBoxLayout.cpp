@@ -1,0 +1,46 @@
+#include "commands/InputBoxLayout.h"
+
+namespace commands {
+
+namespace {
+
+void Offset(Rect& rect, int dx, int dy) {
+    rect.left += dx;
+    rect.right += dx;
+    rect.top += dy;
+    rect.bottom += dy;
+}
+
+} // namespace
+
+InputBoxLayout LayOutInputBox(const Rect& text, const Rect& box, const InputBoxMetrics& metrics) {
+    InputBoxLayout layout;
+
+    Rect window = box;
+    window.bottom -= 7;
+    Offset(window, -metrics.cxEdge, -(metrics.cyEdge + metrics.cyCaption));
+    // Net effect: the same width, 20 pixels taller (27 more after 7 less).
+    layout.boxX = window.left;
+    layout.boxY = window.top - 13;
+    layout.boxWidth = window.Width();
+    layout.boxHeight = window.Height() + 27;
+
+    window.bottom -= metrics.cyCaption + metrics.cyEdge;
+
+    layout.edit.left = text.left;
+    layout.edit.right = text.right;
+    layout.edit.top = text.bottom + 2;
+    const int height = window.Height();
+    const int seventhEighths = height - height / 8;
+    layout.edit.bottom = seventhEighths > text.bottom ? seventhEighths : text.bottom;
+
+    const int needed = layout.edit.Height() + 2 * metrics.cxEdge + 34;
+    if (window.Width() < needed) {
+        layout.buttonShift = (needed - window.Width()) / 2;
+    }
+
+    layout.buttonTop = layout.edit.bottom + 5;
+    return layout;
+}
+
+} // namespace commands

@@ -1,0 +1,33 @@
+#pragma once
+// The picture of a whole window, frame included, and its bitmap file.
+#include <windows.h>
+
+#include <string>
+
+class CWindowCapture {
+  public:
+    CWindowCapture() = default;
+    CWindowCapture(const CWindowCapture&) = delete;
+    CWindowCapture& operator=(const CWindowCapture&) = delete;
+    // Releases the window device context, and the bitmap unless the clipboard
+    // owns it.
+    ~CWindowCapture();
+
+    // Copies the window's pixels into a bitmap of its outer size and puts that
+    // bitmap on the clipboard when the clipboard can be opened.
+    bool CaptureWindowBitmap(HWND window, HWND clipboardOwner);
+
+    HDC captureDCHandle() const { return captureDC_; }
+    HBITMAP captureBitmap() const { return captureBitmap_; }
+    bool BitmapOnClipboard() const { return onClipboard_; }
+
+    // Writes an uncompressed bitmap file of the bitmap's depth; true only when
+    // the whole file was written. A failed file is removed.
+    static bool SaveBitmapFile(HDC deviceContext, HBITMAP bitmap, const std::string& path);
+
+  private:
+    HWND window_ = nullptr;
+    HDC captureDC_ = nullptr;
+    HBITMAP captureBitmap_ = nullptr;
+    bool onClipboard_ = false;
+};

@@ -1,0 +1,70 @@
+#include "commands/DriveNumber.h"
+#include "commands/RenameTexts.h"
+#include "commands/ShortcutNames.h"
+#include "commands/VolumeLabel.h"
+
+#include "FakeVolumeSystem.h"
+
+#include <gtest/gtest.h>
+
+using namespace commands;
+
+TEST(ShellDriveNumber, RootsFromCToZ) {
+    EXPECT_EQ(ShellDriveNumber("C:\\"), 2);
+    EXPECT_EQ(ShellDriveNumber("E:\\"), 4);
+    EXPECT_EQ(ShellDriveNumber("Z:\\"), 25);
+}
+
+TEST(ShellDriveNumber, AnythingElseHasNoNumber) {
+    EXPECT_EQ(ShellDriveNumber(""), -1);
+    EXPECT_EQ(ShellDriveNumber("c:\\"), -1);
+    EXPECT_EQ(ShellDriveNumber("C:"), -1);
+    EXPECT_EQ(ShellDriveNumber("A:\\"), -1);
+    EXPECT_EQ(ShellDriveNumber("C:\\ "), -1);
+}
+
+TEST(RenameTexts, LabelsWithControlCharactersAreNotWritten) {
+    EXPECT_TRUE(IsWritableVolumeLabel("DATA 2"));
+    EXPECT_TRUE(IsWritableVolumeLabel(""));
+    EXPECT_TRUE(IsWritableVolumeLabel("Sauvegard\xE9"));
+    EXPECT_FALSE(IsWritableVolumeLabel("TWO\r\nLINES"));
+    EXPECT_FALSE(IsWritableVolumeLabel("LINE\n"));
+    EXPECT_FALSE(IsWritableVolumeLabel("TAB\tBED"));
+    EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
+}
+
+TEST(ShortcutNames, NameIsTheLabelOrTheDrive) {
+    EXPECT_EQ(ShortcutName("DATA", "E:\\"), "DATA");
+    EXPECT_EQ(ShortcutName("My.Disk", "E:\\"), "My.Disk");
+    EXPECT_EQ(ShortcutName("", "C:\\"), "Drive C");
+    EXPECT_EQ(ShortcutName("", ""), "Drive");
+}
+
+TEST(ShortcutNames, DescriptionCarriesTheDateInTwoDigitFields) {
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 6;
+    time.tm_hour = 8;
+    time.tm_min = 5;
+    time.tm_sec = 9;
+    EXPECT_EQ(DateText(&time), "12/06/26 08:05:09");
+    EXPECT_EQ(ShortcutDescription(&time), "Shortcut created on 12/06/26 08:05:09");
+    EXPECT_EQ(ShortcutDescription(nullptr), "Shortcut created on ");
+}
+
+TEST(VolumeLabel, RereadCopiesTheVolumeInformationIntoTheFacts) {
+    testing_support::FakeVolumeSystem system;
+    system.Fixed("E:\\", 10 * testing_support::GiB, testing_support::GiB, "DATA", 0x1234ABCD);
+    system.Fixed("F:\\", testing_support::GiB, 0).infoFails = true;
+    drives::DriveInventory inventory(system);
+
+    EXPECT_EQ(RereadVolumeLabel(inventory, "E:\\"), "DATA");
+    EXPECT_EQ(inventory.facts.volumeName, "DATA");
+    EXPECT_EQ(inventory.facts.serialNumber, 0x1234ABCDu);
+    EXPECT_EQ(inventory.facts.fileSystemName, "NTFS");
+
+    EXPECT_EQ(RereadVolumeLabel(inventory, "F:\\"), "");
+    EXPECT_EQ(RereadVolumeLabel(inventory, ""), "");
+    EXPECT_EQ(inventory.facts.volumeName, "DATA");
+}
