@@ -153,6 +153,9 @@ protected:
     commands::ShellLauncher* shellLauncher = &win32ShellLauncher;
     char reportFileName[MAX_PATH] = {};
     std::string reportPath;
+    // Set while the report's or the screenshot's file dialog is open: the
+    // platform's file dialog must not be opened again inside its own loop.
+    bool fileDialogOpen = false;
 
     // Drive tools: writes the desktop shortcuts.
     CShortcut shortcut;

@@ -34,6 +34,10 @@ std::string CurrentDateText() {
 } // namespace
 
 void CMainDialog::OnSaveReport() {
+    if (fileDialogOpen) {
+        return;
+    }
+    fileDialogOpen = true;
     ShowWindow(GetHwnd(), SW_HIDE);
     reportFileName[0] = '\0';
     static const char filter[] = "*.txt\0\0";
@@ -58,6 +62,7 @@ void CMainDialog::OnSaveReport() {
         WriteDriveReport();
         break;
     }
+    fileDialogOpen = false;
     ShowWindow(GetHwnd(), SW_SHOW);
 }
 

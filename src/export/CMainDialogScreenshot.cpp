@@ -37,6 +37,10 @@ bool AskScreenShotPath(std::string& path) {
 } // namespace
 
 void CMainDialog::OnTakeScreenShot() {
+    if (fileDialogOpen) {
+        return;
+    }
+    fileDialogOpen = true;
     CWindowCapture capture;
     capture.CaptureWindowBitmap(GetHwnd(), GetHwnd());
     ShowWindow(GetHwnd(), SW_HIDE);
@@ -44,6 +48,7 @@ void CMainDialog::OnTakeScreenShot() {
     if (capture.captureBitmap() != nullptr && AskScreenShotPath(path)) {
         SaveBitmapFile(capture.captureDCHandle(), capture.captureBitmap(), path);
     }
+    fileDialogOpen = false;
     ShowWindow(GetHwnd(), SW_SHOW);
     // Emptying the clipboard also frees the picture the capture put there.
     if (OpenClipboard(GetHwnd())) {
