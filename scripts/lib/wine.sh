@@ -10,6 +10,7 @@
 #   drive_remove L
 #   prefix_commit               write drive types, start the persistent wineserver
 #   server_start / server_stop  a persistent wineserver for WINEPREFIX
+#   profile_lock_folder         make $PROFILE_DIR/locked read-only, even for root
 #   xvfb_start                  Xvfb on a free display; exports DISPLAY
 #   cleanup_all                 stop everything started here (installed as EXIT trap)
 
@@ -29,6 +30,7 @@ unset WINELOADER WINEDLLPATH
 
 _XVFB_PID=
 _SERVER_PREFIXES=()
+_LOCKED_FOLDERS=()
 
 log() { printf '%s\n' "$*" >&2; }
 
@@ -89,6 +91,7 @@ prefix_new() {
     PROFILE_DIR=$WINE_ROOT/profiles/$name
     wine_template
     if [[ -z $keep || ! -d $PROFILE_DIR/prefix ]]; then
+        [[ -d $PROFILE_DIR/locked ]] && _folder_unlock "$PROFILE_DIR/locked"
         rm -rf "$PROFILE_DIR" "$WINE_ROOT/home/$name"
         mkdir -p "$PROFILE_DIR/drives" "$PROFILE_DIR/scratch"
         cp -a "$WINE_ROOT/template" "$PROFILE_DIR/prefix"
@@ -127,6 +130,22 @@ profile_open() {
     source "$file"
     drive_common
     prefix_commit
+}
+
+# A profile's read-only folder is $PROFILE_DIR/locked: nothing can be created,
+# deleted or renamed in it any more (immutable attribute, so that root is held
+# too; without the attribute, write permission is taken away). cleanup_all and
+# the next prefix_new lift the lock.
+profile_lock_folder() {
+    local folder=$PROFILE_DIR/locked
+    chmod a-w "$folder"
+    chattr +i "$folder" 2>/dev/null || true
+    _LOCKED_FOLDERS+=("$folder")
+}
+
+_folder_unlock() {
+    chattr -i "$1" 2>/dev/null || true
+    chmod u+w "$1" 2>/dev/null || true
 }
 
 drive_remove() { rm -f "$WINEPREFIX/dosdevices/${1,,}:"; }
@@ -191,6 +210,9 @@ cleanup_all() {
         WINEPREFIX=$prefix "$WINESERVER" -w 2>/dev/null || true
     done
     _SERVER_PREFIXES=()
+    local folder
+    for folder in "${_LOCKED_FOLDERS[@]}"; do _folder_unlock "$folder"; done
+    _LOCKED_FOLDERS=()
     if [[ -n $_XVFB_PID ]]; then
         kill "$_XVFB_PID" 2>/dev/null || true
         wait "$_XVFB_PID" 2>/dev/null || true
