@@ -96,8 +96,8 @@ ResourceSnapshot TakeSnapshot() {
     if (GetProcessMemoryInfo(GetCurrentProcess(),
                              reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory), sizeof memory)) {
         snapshot.workingSetBytes = memory.WorkingSetSize;
-        snapshot.privateBytes = memory.PrivateUsage != 0 ? memory.PrivateUsage
-                                                         : memory.PagefileUsage;
+        snapshot.privateBytes =
+            memory.PrivateUsage != 0 ? memory.PrivateUsage : memory.PagefileUsage;
     }
 
     return snapshot;

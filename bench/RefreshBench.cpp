@@ -73,8 +73,7 @@ void FreeSpacePass(const std::vector<std::string>& fixedRoots) {
 }
 
 // Milliseconds per repetition of an action, median over the blocks.
-template <typename Action>
-double MedianPerCall(int blocks, Action action) {
+template <typename Action> double MedianPerCall(int blocks, Action action) {
     std::vector<double> times;
     for (int block = 0; block < blocks; ++block) {
         const double start = bench::NowMs();
@@ -87,7 +86,7 @@ double MedianPerCall(int blocks, Action action) {
 }
 
 class BenchDialog : public CMainDialog {
-public:
+  public:
     BenchDialog(std::string mode, std::vector<int> counts)
         : mode_(std::move(mode)), counts_(std::move(counts)) {}
 
@@ -101,14 +100,14 @@ public:
     }
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
-protected:
+  protected:
     BOOL OnInitDialog() override {
         const BOOL result = CMainDialog::OnInitDialog();
         PostMessageA(GetHwnd(), RunBenchmark, 0, 0);
         return result;
     }
 
-private:
+  private:
     LRESULT OnRunBenchmark(WPARAM, LPARAM) {
         UpdateNow();
         if (mode_ == "refresh") {
@@ -125,9 +124,7 @@ private:
         return Default();
     }
 
-    void UpdateNow() {
-        RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
+    void UpdateNow() { RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
     void Refresh() { ShowSelectedDrive(); }
     void RefreshAndPaint() {
@@ -137,8 +134,7 @@ private:
     void RawQueries() { RawRefreshQueries(selectedRoot_); }
 
     // Milliseconds per call of one block of calls.
-    template <void (BenchDialog::*Action)()>
-    double TimeBlock() {
+    template <void (BenchDialog::*Action)()> double TimeBlock() {
         const double start = bench::NowMs();
         for (int i = 0; i < CallsPerBlock; ++i) {
             (this->*Action)();
@@ -177,10 +173,18 @@ private:
 
     // The labels and captions a refresh writes, written again with their own text.
     void SetTextsAgain() {
-        static const int ids[] = {IDC_VOLUME_NAME, IDC_CAPACITY,    IDC_USED,
-                                  IDC_FREE,        IDC_SERIAL,      IDC_FILE_SYSTEM,
-                                  IDC_MAX_NAME_LENGTH, IDC_DRIVE_GROUP, IDC_DRIVE_COUNT,
-                                  IDC_TOTAL_CAPACITY, IDC_TOTAL_USED, IDC_TOTAL_FREE,
+        static const int ids[] = {IDC_VOLUME_NAME,
+                                  IDC_CAPACITY,
+                                  IDC_USED,
+                                  IDC_FREE,
+                                  IDC_SERIAL,
+                                  IDC_FILE_SYSTEM,
+                                  IDC_MAX_NAME_LENGTH,
+                                  IDC_DRIVE_GROUP,
+                                  IDC_DRIVE_COUNT,
+                                  IDC_TOTAL_CAPACITY,
+                                  IDC_TOTAL_USED,
+                                  IDC_TOTAL_FREE,
                                   IDC_SYSTEM_DRIVE};
         for (int id : ids) {
             SetDlgItemTextA(GetHwnd(), id, GetDlgItemTextString(id).c_str());
@@ -255,7 +259,7 @@ private:
 };
 
 class BenchApp : public fw::Application {
-public:
+  public:
     BenchApp(std::string mode, std::vector<int> counts)
         : mode_(std::move(mode)), counts_(std::move(counts)) {}
 
@@ -274,7 +278,7 @@ public:
         return false;
     }
 
-private:
+  private:
     std::string mode_;
     std::vector<int> counts_;
 };
@@ -288,8 +292,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     // refresh: the number of blocks; steady: refreshes, menus, repaints.
-    std::vector<int> counts = mode == "refresh" ? std::vector<int>{30}
-                                                : std::vector<int>{10000, 1000, 1000};
+    std::vector<int> counts =
+        mode == "refresh" ? std::vector<int>{30} : std::vector<int>{10000, 1000, 1000};
     for (std::size_t i = 0; i < counts.size() && static_cast<int>(i) + 2 < argc; ++i) {
         counts[i] = std::max(1, std::atoi(argv[i + 2]));
     }

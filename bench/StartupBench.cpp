@@ -95,8 +95,7 @@ bool MeasureOnce(const Program& program, double& shownMs, double& drawnMs) {
     const double start = bench::NowMs();
     if (!CreateProcessA(program.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &info)) {
-        std::fprintf(stderr, "cannot start %s (error %lu)\n", program.path.c_str(),
-                     GetLastError());
+        std::fprintf(stderr, "cannot start %s (error %lu)\n", program.path.c_str(), GetLastError());
         return false;
     }
     HWND dialog = nullptr;

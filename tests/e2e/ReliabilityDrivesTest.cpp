@@ -78,9 +78,12 @@ TEST(TwentyDrives_Reliability, ListsAllTwentyInOrderAndEveryExportCoversThem) {
     const std::string letters = "CDEFGHIJKLMNOPQRUVXY";
     ASSERT_EQ(e2e::Send(combo, CB_GETCOUNT).value_or(-1), 20);
     for (int i = 0; i < 20; ++i) {
-        char item[16] = "";
-        e2e::Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(item));
-        EXPECT_EQ(std::string(item), std::string(1, letters[i]) + ":\\") << i;
+        const std::string root = std::string(1, letters[i]) + ":\\";
+        EXPECT_EQ(e2e::Send(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                            reinterpret_cast<LPARAM>(root.c_str()))
+                      .value_or(-1),
+                  i)
+            << root;
     }
     EXPECT_EQ(e2e::DlgItemText(app.window, IDC_DRIVE_COUNT), ". Number Of Logical Drives: 20");
     // All twenty folders lie on one file system: the total is twenty times one drive.
@@ -138,8 +141,8 @@ TEST(DriveGone_Reliability, DriveTakenAwayWhileRunningThenEveryCommandOnIt) {
     for (int command : {ID_REFRESH, ID_EXPLORE, ID_PROPERTIES, ID_SEARCH, ID_DEFRAG, ID_CLEAN,
                         ID_FORMAT, ID_RENAME_VOLUME, ID_SHORTCUT, ID_COPY_TO_CLIPBOARD}) {
         e2e::Post(app.window, WM_COMMAND, command);
-        DismissDialogs(app);
-        ASSERT_TRUE(Answers(app.window)) << "after command " << command;
+        const std::string closed = DismissDialogs(app);
+        ASSERT_TRUE(Answers(app.window)) << "after command " << command << ": " << closed;
         EXPECT_TRUE(IsWindowVisible(app.window)) << "after command " << command;
         EXPECT_EQ(e2e::DlgItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive E:\\") << command;
     }
@@ -156,7 +159,10 @@ TEST(DriveGone_Reliability, DriveTakenAwayWhileRunningThenEveryCommandOnIt) {
 
 TEST(LongLabels_Reliability, LongestLabelsWithEightBitCharactersPassThroughUnchanged) {
     // The C: label in the program's 8-bit code page (Windows-1252).
-    const std::string wide = "Gr\xf6\xdf" "e_Donn\xe9" "es_\xc9t\xe9_\xd1" "and\xfa_\xd8re_\xc6\xc5!!";
+    const std::string wide = "Gr\xf6\xdf"
+                             "e_Donn\xe9"
+                             "es_\xc9t\xe9_\xd1"
+                             "and\xfa_\xd8re_\xc6\xc5!!";
     const std::string ascii = "ABCDEFGHIJKLMNOPQRSTUVWXYZ012345";
     ASSERT_EQ(wide.size(), 32u);
     const auto shortcutsBefore = DesktopShortcuts();

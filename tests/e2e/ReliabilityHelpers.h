@@ -37,9 +37,9 @@ inline void SelectDrive(HWND window, int index) {
               reinterpret_cast<LPARAM>(combo));
 }
 
-// True when the window answers a sent message within two seconds.
+// True when the window answers a sent message within five seconds.
 inline bool Answers(HWND window) {
-    return e2e::Send(window, WM_NULL, 0, 0, 2000).has_value();
+    return e2e::Send(window, WM_NULL, 0, 0, 5000).has_value();
 }
 
 struct DialogSearch {
@@ -64,8 +64,9 @@ inline BOOL CALLBACK FindOtherDialog(HWND window, LPARAM data) {
 
 // Closes every dialog and message box of the program but its main window
 // ("No" where a box asks, "OK" or the close box otherwise) until none has
-// appeared for `quietMs`; returns how many were closed.
-inline int DismissDialogs(const Running& app, DWORD quietMs = 700) {
+// appeared for `quietMs`; returns the titles and texts of those it closed.
+inline std::string DismissDialogs(const Running& app, DWORD quietMs = 1500) {
+    std::string closedTexts;
     int closed = 0;
     DWORD lastSeen = GetTickCount();
     while (GetTickCount() - lastSeen < quietMs && closed < 20) {
@@ -75,6 +76,8 @@ inline int DismissDialogs(const Running& app, DWORD quietMs = 700) {
             Sleep(50);
             continue;
         }
+        closedTexts += "[" + e2e::WindowText(search.found) + ": " +
+                       e2e::ControlText(search.found, 0xFFFF) + "] ";
         if (GetDlgItem(search.found, IDNO) != nullptr) {
             e2e::ClickButton(search.found, IDNO);
         } else if (GetDlgItem(search.found, 0xFFFF) != nullptr && GetDlgItem(search.found, IDOK)) {
@@ -88,7 +91,7 @@ inline int DismissDialogs(const Running& app, DWORD quietMs = 700) {
         ++closed;
         lastSeen = GetTickCount();
     }
-    return closed;
+    return closedTexts;
 }
 
 inline void Quit(Running& app) {
