@@ -90,7 +90,8 @@ prefix_new() {
     local name=$1 keep=${2-}
     PROFILE_DIR=$WINE_ROOT/profiles/$name
     wine_template
-    if [[ -z $keep || ! -d $PROFILE_DIR/prefix ]]; then
+    # A kept prefix made from an older template is made anew.
+    if [[ -z $keep || ! -f $PROFILE_DIR/prefix/.orbelune-ready-3 ]]; then
         [[ -d $PROFILE_DIR/locked ]] && _folder_unlock "$PROFILE_DIR/locked"
         rm -rf "$PROFILE_DIR" "$WINE_ROOT/home/$name"
         mkdir -p "$PROFILE_DIR/drives" "$PROFILE_DIR/scratch"

@@ -2,17 +2,11 @@
 // Geometry of the input box: a message box made 20 pixels taller, with an edit
 // control under its prompt and its buttons moved under the edit control.
 
+#include "controls/PixelGeometry.h"
+
 namespace commands {
 
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-};
+using Rect = controls::PixelRect;
 
 struct InputBoxMetrics {
     int cxEdge = 0;

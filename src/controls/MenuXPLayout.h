@@ -1,21 +1,12 @@
 #pragma once
 // Sizes and geometry of the owner-drawn menu items, as plain arithmetic.
+#include "controls/PixelGeometry.h"
+
 namespace controls {
 
 constexpr int MenuIconSize = 16;
 
-struct MenuRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const MenuRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
-    }
-};
+using MenuRect = PixelRect;
 
 struct MenuItemSize {
     int width = 0;

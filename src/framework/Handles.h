@@ -160,40 +160,23 @@ private:
     int saved_;
 };
 
-class TextColorGuard {
+// Sets one drawing attribute of a device context and puts the previous value
+// back on scope exit.
+template <typename Value, Value(WINAPI* Set)(HDC, Value)>
+class DcAttributeGuard {
 public:
-    TextColorGuard(HDC dc, COLORREF color) noexcept : dc_(dc), previous_(SetTextColor(dc, color)) {}
-    TextColorGuard(const TextColorGuard&) = delete;
-    TextColorGuard& operator=(const TextColorGuard&) = delete;
-    ~TextColorGuard() { SetTextColor(dc_, previous_); }
+    DcAttributeGuard(HDC dc, Value value) noexcept : dc_(dc), previous_(Set(dc, value)) {}
+    DcAttributeGuard(const DcAttributeGuard&) = delete;
+    DcAttributeGuard& operator=(const DcAttributeGuard&) = delete;
+    ~DcAttributeGuard() { Set(dc_, previous_); }
 
 private:
     HDC dc_;
-    COLORREF previous_;
+    Value previous_;
 };
 
-class BkColorGuard {
-public:
-    BkColorGuard(HDC dc, COLORREF color) noexcept : dc_(dc), previous_(SetBkColor(dc, color)) {}
-    BkColorGuard(const BkColorGuard&) = delete;
-    BkColorGuard& operator=(const BkColorGuard&) = delete;
-    ~BkColorGuard() { SetBkColor(dc_, previous_); }
-
-private:
-    HDC dc_;
-    COLORREF previous_;
-};
-
-class BkModeGuard {
-public:
-    BkModeGuard(HDC dc, int mode) noexcept : dc_(dc), previous_(SetBkMode(dc, mode)) {}
-    BkModeGuard(const BkModeGuard&) = delete;
-    BkModeGuard& operator=(const BkModeGuard&) = delete;
-    ~BkModeGuard() { SetBkMode(dc_, previous_); }
-
-private:
-    HDC dc_;
-    int previous_;
-};
+using TextColorGuard = DcAttributeGuard<COLORREF, &SetTextColor>;
+using BkColorGuard = DcAttributeGuard<COLORREF, &SetBkColor>;
+using BkModeGuard = DcAttributeGuard<int, &SetBkMode>;
 
 } // namespace fw

@@ -1,6 +1,6 @@
 // The context menu, the report file, the clipboard copy and the recycle bin,
 // driven from outside.
-#include "Driver.h"
+#include "Orbelune.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -12,19 +12,8 @@ namespace {
 
 constexpr int SaveDialogFileName = 0x47C;
 
-struct Running {
-    e2e::Process process;
-    HWND window = nullptr;
-};
-
-Running StartOrbelune() {
-    Running running;
-    running.process = e2e::Process::Start(e2e::Env("ORBELUNE_EXE"));
-    if (running.process) {
-        running.window = e2e::FindTopWindow(running.process.Id(), "Orbelune");
-    }
-    return running;
-}
+using e2e::Running;
+using e2e::StartOrbelune;
 
 void Quit(Running& app) {
     e2e::Post(app.window, WM_COMMAND, IDOK);

@@ -1,6 +1,6 @@
 // The drive view seen from outside: every label and bar after start, after
 // choosing the other drive and after F5, and on a machine without fixed drives.
-#include "Driver.h"
+#include "Orbelune.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -10,19 +10,8 @@
 
 namespace {
 
-struct Running {
-    e2e::Process process;
-    HWND window = nullptr;
-};
-
-Running StartOrbelune() {
-    Running running;
-    running.process = e2e::Process::Start(e2e::Env("ORBELUNE_EXE"));
-    if (running.process) {
-        running.window = e2e::FindTopWindow(running.process.Id(), "Orbelune");
-    }
-    return running;
-}
+using e2e::Running;
+using e2e::StartOrbelune;
 
 LRESULT SendItem(HWND window, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return e2e::Send(GetDlgItem(window, id), message, wParam, lParam).value_or(-12345);

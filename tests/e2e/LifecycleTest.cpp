@@ -1,24 +1,13 @@
 // Start-up and the ways to end the program, driven from outside.
-#include "Driver.h"
+#include "Orbelune.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Running {
-    e2e::Process process;
-    HWND window = nullptr;
-};
-
-Running StartOrbelune() {
-    Running running;
-    running.process = e2e::Process::Start(e2e::Env("ORBELUNE_EXE"));
-    if (running.process) {
-        running.window = e2e::FindTopWindow(running.process.Id(), "Orbelune");
-    }
-    return running;
-}
+using e2e::Running;
+using e2e::StartOrbelune;
 
 LRESULT SendOr(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return e2e::Send(window, message, wParam, lParam).value_or(-12345);

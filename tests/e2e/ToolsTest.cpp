@@ -1,6 +1,6 @@
 // Rename, screenshot and desktop shortcut, driven from outside; the files they
 // write are read back by independent tools of the host system.
-#include "Driver.h"
+#include "Orbelune.h"
 #include "resource.h"
 
 #include <shlobj.h>
@@ -11,19 +11,8 @@
 
 namespace {
 
-struct Running {
-    e2e::Process process;
-    HWND window = nullptr;
-};
-
-Running StartOrbelune() {
-    Running running;
-    running.process = e2e::Process::Start(e2e::Env("ORBELUNE_EXE"));
-    if (running.process) {
-        running.window = e2e::FindTopWindow(running.process.Id(), "Orbelune");
-    }
-    return running;
-}
+using e2e::Running;
+using e2e::StartOrbelune;
 
 void Stop(Running& app) {
     e2e::Post(app.window, WM_CLOSE);
