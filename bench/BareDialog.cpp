@@ -1,7 +1,13 @@
 // The main window's dialog template shown with nothing behind it: the time this
-// takes is the floor for the program's own start-up.
+// takes is the floor for the program's own start-up. With the argument
+// "imports" it first loads the system libraries the program imports and
+// initialises OLE, as the program must: the floor for a program of that kind.
 #include <windows.h>
 #include <commctrl.h>
+#include <ole2.h>
+
+#include <cstring>
+#include <initializer_list>
 #include "resource.h"
 
 namespace {
@@ -25,8 +31,15 @@ INT_PTR CALLBACK BareDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
     InitCommonControls();
+    if (std::strstr(commandLine, "imports") != nullptr) {
+        for (const char* library : {"advapi32.dll", "comdlg32.dll", "gdi32.dll", "ole32.dll",
+                                    "shell32.dll", "shlwapi.dll", "winmm.dll"}) {
+            LoadLibraryA(library);
+        }
+        OleInitialize(nullptr);
+    }
     const INT_PTR result =
         DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, BareDialogProc, 0);
     return result == -1 ? 1 : 0;

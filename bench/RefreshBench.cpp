@@ -102,7 +102,9 @@ class BenchDialog : public CMainDialog {
 
   protected:
     BOOL OnInitDialog() override {
+        const double start = bench::NowMs();
         const BOOL result = CMainDialog::OnInitDialog();
+        initDialogMs_ = bench::NowMs() - start;
         PostMessageA(GetHwnd(), RunBenchmark, 0, 0);
         return result;
     }
@@ -154,6 +156,7 @@ class BenchDialog : public CMainDialog {
             refreshPainted.push_back(TimeBlock<&BenchDialog::RefreshAndPaint>());
         }
         std::printf("refresh drives %d\n", static_cast<int>(inventory.FixedDriveList.size()));
+        std::printf("refresh init-dialog %.4f\n", initDialogMs_);
         std::printf("refresh raw-queries %.4f\n", bench::Median(raw));
         std::printf("refresh show-selected-drive %.4f\n", bench::Median(refresh));
         std::printf("refresh show-selected-drive-and-paint %.4f\n", bench::Median(refreshPainted));
@@ -167,6 +170,8 @@ class BenchDialog : public CMainDialog {
                     MedianPerCall(counts_[0], [&] { GetDriveTypeA(selectedRoot_.c_str()); }));
         std::printf("refresh set-texts-unchanged %.4f\n",
                     MedianPerCall(counts_[0], [&] { SetTextsAgain(); }));
+        std::printf("refresh set-bars-unchanged %.4f\n",
+                    MedianPerCall(counts_[0], [&] { SetBarsAgain(); }));
         std::printf("refresh drive-type-of-unused-letter %.4f\n",
                     MedianPerCall(counts_[0], [] { GetDriveTypeA("Y:\\"); }));
     }
@@ -188,6 +193,14 @@ class BenchDialog : public CMainDialog {
                                   IDC_SYSTEM_DRIVE};
         for (int id : ids) {
             SetDlgItemTextA(GetHwnd(), id, GetDlgItemTextString(id).c_str());
+        }
+    }
+
+    // The four bars set again to the positions they show.
+    void SetBarsAgain() {
+        for (int id : BarIds) {
+            HWND bar = GetDlgItem(id);
+            SendMessageA(bar, PBM_SETPOS, SendMessageA(bar, PBM_GETPOS, 0, 0), 0);
         }
     }
 
@@ -255,6 +268,7 @@ class BenchDialog : public CMainDialog {
     std::string mode_;
     std::vector<int> counts_;
     int menusOpened_ = 0;
+    double initDialogMs_ = 0.0;
     std::string selectedRoot_;
 };
 

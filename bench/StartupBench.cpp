@@ -6,6 +6,7 @@
 //
 //   startup_bench RUNS LABEL PROGRAM TEXT_ID [LABEL PROGRAM TEXT_ID]...
 //
+// PROGRAM is the program's path, optionally followed by a blank and arguments.
 // The programs are started in turn, one warm-up start each first, and each is
 // closed (WM_CLOSE) before the next starts. Output: "startup LABEL run N
 // SHOWN_MS DRAWN_MS" per start and "startup LABEL median SHOWN_MS DRAWN_MS".
@@ -91,10 +92,15 @@ bool MeasureOnce(const Program& program, double& shownMs, double& drawnMs) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
-    std::string commandLine = "\"" + program.path + "\"";
+    const std::size_t blank = program.path.find(' ');
+    const std::string path = program.path.substr(0, blank);
+    std::string commandLine = "\"" + path + "\"";
+    if (blank != std::string::npos) {
+        commandLine += program.path.substr(blank);
+    }
     const double start = bench::NowMs();
-    if (!CreateProcessA(program.path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info)) {
         std::fprintf(stderr, "cannot start %s (error %lu)\n", program.path.c_str(), GetLastError());
         return false;
     }
