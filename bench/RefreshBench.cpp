@@ -6,7 +6,9 @@
 //                                  the volume queries a refresh must make
 //   refresh_bench steady [R M P]   memory and GDI/USER objects before and after
 //                                  R refreshes (10,000), M context menus opened
-//                                  and closed (1,000), P repaints of the bars (1,000)
+//                                  and closed (1,000), P repaints of the bars (1,000);
+//                                  as baselines, M plain menus of the same shape
+//                                  and M times 20 icons loaded and destroyed
 //
 // Output lines start with "refresh" or "steady" and are read by scripts/bench.
 #include "BenchClock.h"
@@ -216,6 +218,40 @@ class BenchDialog : public CMainDialog {
         }
     }
 
+    // The platform's own menu of the same shape (a top level with a submenu
+    // of fifteen items), plain strings, tracked and closed the same way: what
+    // the platform itself keeps per menu shown.
+    void OpenAndClosePlainMenu() {
+        HMENU top = CreatePopupMenu();
+        HMENU options = CreatePopupMenu();
+        for (int i = 0; i < 15; ++i) {
+            AppendMenuA(options, MF_STRING, ID_REFRESH, "Copy to clipboard infos on C:\\   (F3)");
+        }
+        AppendMenuA(top, MF_POPUP, reinterpret_cast<UINT_PTR>(options), "Options");
+        for (int i = 0; i < 3; ++i) {
+            AppendMenuA(top, MF_STRING, ID_ABOUT, "About...");
+        }
+        RECT window;
+        GetWindowRect(GetHwnd(), &window);
+        PostMessageA(GetHwnd(), WM_CANCELMODE, 0, 0);
+        TrackPopupMenu(top, 0, window.left + 40, window.top + 60, 0, GetHwnd(), nullptr);
+        MSG message;
+        while (PeekMessageA(&message, GetHwnd(), WM_CANCELMODE, WM_CANCELMODE, PM_REMOVE)) {
+        }
+        DestroyMenu(top);
+    }
+
+    // The program's menu icons loaded and destroyed as one opening of the
+    // context menu does: what the platform keeps per icon.
+    void LoadAndDestroyIcons() {
+        for (int i = 0; i < 20; ++i) {
+            HICON icon =
+                static_cast<HICON>(LoadImageA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDI_ABOUT),
+                                              IMAGE_ICON, 16, 16, LR_DEFAULTCOLOR));
+            DestroyIcon(icon);
+        }
+    }
+
     void RepaintBars() {
         for (int id : BarIds) {
             RedrawWindow(GetDlgItem(id), nullptr, nullptr,
@@ -242,6 +278,7 @@ class BenchDialog : public CMainDialog {
         for (int i = 0; i < 100; ++i) {
             RefreshAndPaint();
             OpenAndCloseContextMenu();
+            OpenAndClosePlainMenu();
             RepaintBars();
         }
         menusOpened_ = 0;
@@ -250,8 +287,10 @@ class BenchDialog : public CMainDialog {
         const bench::ResourceSnapshot start = bench::TakeSnapshot();
         bench::ResourceSnapshot previous = start;
         Stage<&BenchDialog::RefreshAndPaint>("refreshes", counts_[0], previous);
+        Stage<&BenchDialog::OpenAndClosePlainMenu>("plain-menus", counts_[1], previous);
+        Stage<&BenchDialog::LoadAndDestroyIcons>("icon-loads", counts_[1], previous);
         Stage<&BenchDialog::OpenAndCloseContextMenu>("context-menus", counts_[1], previous);
-        std::printf("steady context-menus opened %d\n", menusOpened_);
+        std::printf("steady menus opened %d\n", menusOpened_);
         Stage<&BenchDialog::RepaintBars>("bar-repaints", counts_[2], previous);
         std::printf("%s", bench::CompareSnapshots("all", start, previous).c_str());
         std::printf("steady menu-objects-alive %d\n", fw::Menu::LiveCount());
