@@ -154,18 +154,11 @@ TEST(MainDialogView, SetUpStylesEveryControlAndShowsTheFirstDrive) {
         // Every label's text is read back from the program itself, end to end.
         EXPECT_EQ(TextOf(window, IDC_DRIVE_GROUP), "Logical Drive C:\\");
 
-        // Fonts and fixed colours.
+        // The fonts reach their labels.
         EXPECT_EQ(d.VolumeNameLabel().Send(WM_GETFONT), reinterpret_cast<LRESULT>(d.TitleFont()));
         EXPECT_EQ(d.GroupLabel().Send(WM_GETFONT), reinterpret_cast<LRESULT>(d.GroupFont()));
         EXPECT_EQ(SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0),
                   reinterpret_cast<LRESULT>(d.LabelFont()));
-        LOGFONTA group{};
-        GetObjectA(d.GroupFont(), sizeof group, &group);
-        EXPECT_STREQ(group.lfFaceName, "Comic Sans MS");
-        EXPECT_EQ(group.lfHeight, 22);
-        EXPECT_EQ(group.lfWeight, FW_BOLD);
-        EXPECT_EQ(d.VolumeNameLabel().LabelTextColor(), base::colors::BrickRed);
-        EXPECT_EQ(d.GroupLabel().LabelTextColor(), base::colors::DarkBlue);
         EXPECT_EQ(d.FreeLabel().LabelBkColor(), GetSysColor(COLOR_WINDOW));
 
         // The bars.
@@ -300,11 +293,9 @@ TEST(MainDialogCommands, ContextMenuShowsTheTwoLevelsAndFreesThemAfterwards) {
     EXPECT_EQ(seen.top, (std::vector<std::string>{"Options >", "-", "Reduce #1042", "Exit #1", "-",
                                                   "About... #1036"}));
     ASSERT_EQ(seen.options.size(), 18u);
-    EXPECT_EQ(seen.options[0], "Refresh     (F5) #1020");
+    // The whole table is checked on the host; here the selected root reaches it.
     EXPECT_EQ(seen.options[2], "Explore " + drive + " #1025");
-    EXPECT_EQ(seen.options[11], "Rename volume name of " + drive + " #1044");
     EXPECT_EQ(seen.options[15], "Copy to clipboard infos on " + drive + "\\     (F3) #1057");
-    EXPECT_EQ(seen.options[17], "Empty Recycle Bin #1053");
     EXPECT_TRUE(seen.topIsFlat);
     EXPECT_TRUE(seen.optionsIsButton);
     EXPECT_EQ(fw::Menu::LiveCount(), menusBefore);
