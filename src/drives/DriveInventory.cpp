@@ -53,6 +53,29 @@ bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot) 
     return !systemDriveRoot.empty() && root.find(systemDriveRoot) != std::string::npos;
 }
 
+void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space) {
+    facts.freeBytesAvailable = space.freeBytesAvailable;
+    facts.totalBytes = space.totalBytes;
+    facts.totalFreeBytes = space.totalFreeBytes;
+    facts.usedBytes = facts.totalBytes - facts.totalFreeBytes;
+    facts.capacityText = SizeText("Capacity: %.2f GB", facts.totalBytes);
+    facts.usedText = SizeText("Used: %.2f GB", facts.usedBytes);
+    facts.freeText = SizeText("Free: %.2f GB ", facts.totalFreeBytes);
+}
+
+void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info,
+                            const char* maxLengthFormat) {
+    facts.volumeName = info.volumeName;
+    facts.fileSystemName = info.fileSystemName;
+    facts.serialNumber = info.serialNumber;
+    facts.maxComponentLength = info.maxComponentLength;
+    facts.fileSystemFlags = info.fileSystemFlags;
+    facts.volumeNameText = base::Format("Volume Name: %s", facts.volumeName.c_str());
+    facts.serialNumberText = SerialNumberText(facts.serialNumber);
+    facts.maxNameLengthText = base::Format(maxLengthFormat, static_cast<int>(facts.maxComponentLength));
+    facts.fileSystemText = base::Format("File System: %s", facts.fileSystemName.c_str());
+}
+
 bool DriveInventory::QueryFixedDrive(const char* root) {
     if (system_.QueryDriveType(root) != DriveType::Fixed) {
         return false;
@@ -82,29 +105,15 @@ void DriveInventory::QueryVolumeFacts(std::string root) {
 
     DiskSpace space;
     if (system_.QueryDiskFreeSpace(root, space)) {
-        facts.freeBytesAvailable = space.freeBytesAvailable;
-        facts.totalBytes = space.totalBytes;
-        facts.totalFreeBytes = space.totalFreeBytes;
-        facts.capacityText = SizeText("Capacity: %.2f GB", facts.totalBytes);
-        facts.usedBytes = facts.totalBytes - facts.totalFreeBytes;
-        facts.usedText = SizeText("Used: %.2f GB", facts.usedBytes);
-        facts.freeText = SizeText("Free: %.2f GB ", facts.totalFreeBytes);
+        ApplyDiskSpace(facts, space);
     }
+    // A failed query keeps the texts; the percentages follow the counters held.
     facts.freePercent = FreePercentOf(facts.totalFreeBytes, facts.totalBytes);
     facts.usedBarValue = UsedBarValueOf(facts.usedBytes, facts.totalBytes);
 
     VolumeInformation info;
     if (system_.QueryVolumeInformation(root, info)) {
-        facts.volumeName = info.volumeName;
-        facts.fileSystemName = info.fileSystemName;
-        facts.serialNumber = info.serialNumber;
-        facts.maxComponentLength = info.maxComponentLength;
-        facts.fileSystemFlags = info.fileSystemFlags;
-        facts.volumeNameText = base::Format("Volume Name: %s", facts.volumeName.c_str());
-        facts.serialNumberText = SerialNumberText(facts.serialNumber);
-        facts.maxNameLengthText =
-            base::Format("Max Filename Length Support: %d", static_cast<int>(facts.maxComponentLength));
-        facts.fileSystemText = base::Format("File System: %s", facts.fileSystemName.c_str());
+        ApplyVolumeInformation(facts, info);
     }
 }
 

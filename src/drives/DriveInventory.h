@@ -36,6 +36,13 @@ struct VolumeFacts {
     float usedBarValue = 0.0f;
 };
 
+// Takes the answers of the two volume queries into the facts with their texts.
+// The report words the maximum length differently from the drive view.
+constexpr const char* ViewMaxLengthFormat = "Max Filename Length Support: %d";
+void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space);
+void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info,
+                            const char* maxLengthFormat = ViewMaxLengthFormat);
+
 struct FixedDriveTotals {
     std::uint64_t capacityGB = 0;
     std::uint64_t freeGB = 0;

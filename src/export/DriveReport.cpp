@@ -18,26 +18,10 @@ bool AppendDriveBlock(std::string& report, drives::DriveInventory& inventory,
         return false;
     }
     drives::VolumeFacts& facts = inventory.facts;
-    facts.freeBytesAvailable = space.freeBytesAvailable;
-    facts.totalBytes = space.totalBytes;
-    facts.totalFreeBytes = space.totalFreeBytes;
-    facts.usedBytes = facts.totalBytes - facts.totalFreeBytes;
-    facts.capacityText = drives::SizeText("Capacity: %.2f GB", facts.totalBytes);
-    facts.usedText = drives::SizeText("Used: %.2f GB", facts.usedBytes);
-    facts.freeText = drives::SizeText("Free: %.2f GB ", facts.totalFreeBytes);
+    drives::ApplyDiskSpace(facts, space);
     facts.freePercent = drives::FreePercentOf(facts.totalFreeBytes, facts.totalBytes);
     facts.usedBarValue = drives::UsedBarValueOf(facts.usedBytes, facts.totalBytes);
-
-    facts.volumeName = info.volumeName;
-    facts.fileSystemName = info.fileSystemName;
-    facts.serialNumber = info.serialNumber;
-    facts.maxComponentLength = info.maxComponentLength;
-    facts.fileSystemFlags = info.fileSystemFlags;
-    facts.volumeNameText = base::Format("Volume Name: %s", facts.volumeName.c_str());
-    facts.serialNumberText = drives::SerialNumberText(facts.serialNumber);
-    facts.maxNameLengthText =
-        base::Format("Max File Length Support: %d", static_cast<int>(facts.maxComponentLength));
-    facts.fileSystemText = base::Format("File System: %s", facts.fileSystemName.c_str());
+    drives::ApplyVolumeInformation(facts, info, "Max File Length Support: %d");
 
     const double usedPercent = drives::BarPosition(facts.usedBarValue);
     const double freePercent = drives::BarPosition(facts.freePercent);

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::FakeVolumeSystem;
 using testing_support::GiB;
 
-TEST(ClipboardText, RootAndSevenFactLinesWithoutFinalLineEnd) {
-    FakeVolumeSystem system;
+TEST(ClipboardText, RootAndSevenFactLinesOfAFreshQueryWithoutFinalLineEnd) {
+    testing_support::FakeVolumeSystem system;
     system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
+    system.Fixed("E:\\", 10 * GiB, 5 * GiB, "", 0xABCD);
     drives::DriveInventory inventory(system);
     EXPECT_EQ(exports::ClipboardTextFor(inventory, "C:\\"), "C:\\\r\n"
                                                             "Volume Name: SYSTEM\r\n"
@@ -18,14 +18,7 @@ TEST(ClipboardText, RootAndSevenFactLinesWithoutFinalLineEnd) {
                                                             "Serial Number: 1A2B-3C4D\r\n"
                                                             "Max Filename Length Support: 255\r\n"
                                                             "File System: NTFS");
-}
-
-TEST(ClipboardText, QueriesTheDriveAfreshAndKeepsAnEmptyLabelLine) {
-    FakeVolumeSystem system;
-    system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
-    system.Fixed("E:\\", 10 * GiB, 5 * GiB, "", 0xABCD);
-    drives::DriveInventory inventory(system);
-    inventory.QueryVolumeFacts("C:\\");
+    // Another drive, changed since the last look: its own facts, queried again.
     system["E:\\"].space.totalFreeBytes = 1 * GiB;
     const std::string text = exports::ClipboardTextFor(inventory, "E:\\");
     EXPECT_EQ(text.substr(0, 30), "E:\\\r\nVolume Name: \r\nCapacity: ");

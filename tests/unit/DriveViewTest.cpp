@@ -28,6 +28,8 @@ TEST(DriveView, FreeTextTurnsRedBelowTenPercent) {
     inventory.QueryVolumeFacts("D:\\");
     EXPECT_EQ(drives::FreeLabelColor(inventory.facts.freePercent), BlueLabel);
     EXPECT_EQ(drives::FreeLabelColor(std::nanf("")), BlueLabel);
+    EXPECT_EQ(drives::SystemDriveLabelColor(true), BlueLabel);
+    EXPECT_EQ(drives::SystemDriveLabelColor(false), WindowTextLabel);
 }
 
 TEST(DriveView, TotalsColoursAndBarsAtTheirThresholds) {
@@ -66,14 +68,4 @@ TEST(DriveView, SelectedDriveBarsPutTheExtraOneOnTheUsedSide) {
     const drives::BarPositions bars = drives::BarPositionsOf(inventory.facts, inventory.totals);
     EXPECT_EQ(bars.freeBar, 40);
     EXPECT_EQ(bars.usedBar, 60);
-}
-
-TEST(DriveView, TitlesAndSystemDrive) {
-    EXPECT_EQ(drives::LogicalDriveTitle("C:\\"), "Logical Drive C:\\");
-    EXPECT_EQ(drives::DriveCountText(0), ". Number Of Logical Drives: 0");
-    EXPECT_EQ(drives::DriveCountText(2), ". Number Of Logical Drives: 2");
-    EXPECT_STREQ(drives::SystemDriveText(true), "System drive: yes");
-    EXPECT_STREQ(drives::SystemDriveText(false), "System drive: no");
-    EXPECT_EQ(drives::SystemDriveLabelColor(true), BlueLabel);
-    EXPECT_EQ(drives::SystemDriveLabelColor(false), WindowTextLabel);
 }

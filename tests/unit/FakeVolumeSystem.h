@@ -20,35 +20,27 @@ struct FakeDrive {
 };
 
 class FakeVolumeSystem : public drives::VolumeSystem {
-public:
+  public:
     FakeDrive& Add(const std::string& root, drives::DriveType type, std::uint64_t total,
                    std::uint64_t free, const std::string& label = "", std::uint32_t serial = 0,
                    const std::string& fileSystem = "NTFS") {
         FakeDrive& drive = drives_[root];
         drive.type = type;
-        drive.space.totalBytes = total;
-        drive.space.totalFreeBytes = free;
-        drive.space.freeBytesAvailable = free;
-        drive.info.volumeName = label;
-        drive.info.serialNumber = serial;
-        drive.info.fileSystemName = fileSystem;
-        drive.info.maxComponentLength = 255;
+        drive.space = {free, total, free};
+        drive.info = {label, fileSystem, serial, 255, 0};
         return drive;
     }
     FakeDrive& Fixed(const std::string& root, std::uint64_t total, std::uint64_t free,
                      const std::string& label = "", std::uint32_t serial = 0) {
         return Add(root, drives::DriveType::Fixed, total, free, label, serial);
     }
-    void Remove(const std::string& root) { drives_.erase(root); }
     FakeDrive& operator[](const std::string& root) { return drives_[root]; }
 
     drives::DriveType QueryDriveType(const std::string& root) override {
-        ++queries;
         auto it = drives_.find(root);
         return it == drives_.end() ? drives::DriveType::NoRootDir : it->second.type;
     }
     bool QueryDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
-        ++queries;
         auto it = drives_.find(root);
         if (it == drives_.end() || it->second.spaceFails) {
             return false;
@@ -57,7 +49,6 @@ public:
         return true;
     }
     bool QueryVolumeInformation(const std::string& root, drives::VolumeInformation& info) override {
-        ++queries;
         auto it = drives_.find(root);
         if (it == drives_.end() || it->second.infoFails) {
             return false;
@@ -75,9 +66,8 @@ public:
     bool PathExists(const std::string& path) override { return path == windowsDirectory; }
 
     std::string windowsDirectory = "C:\\WINDOWS";
-    int queries = 0;
 
-private:
+  private:
     std::map<std::string, FakeDrive> drives_;
 };
 

@@ -10,23 +10,16 @@ namespace {
 const commands::InputBoxMetrics metrics{2, 2, 19};
 }
 
-TEST(InputBoxLayout, BoxKeepsItsWidthAndGrowsTwentyPixels) {
+TEST(InputBoxLayout, BoxGrowsTwentyPixelsAndTheEditFillsUnderThePrompt) {
     const Rect box{100, 200, 400, 320};
     const InputBoxLayout layout = LayOutInputBox({59, 23, 232, 36}, box, metrics);
     EXPECT_EQ(layout.boxX, 98);
     EXPECT_EQ(layout.boxY, 166);
     EXPECT_EQ(layout.boxWidth, box.Width());
     EXPECT_EQ(layout.boxHeight, box.Height() + 20);
-}
-
-TEST(InputBoxLayout, EditFillsFromUnderThePromptToSevenEighthsOfTheBox) {
-    // Box height after the cuts: 120 - 7 - 21 = 92; 92 - 92 / 8 = 81 (the
-    // remainder of 92 / 8 is dropped).
-    const InputBoxLayout layout = LayOutInputBox({59, 23, 232, 36}, {100, 200, 400, 320}, metrics);
-    EXPECT_EQ(layout.edit.left, 59);
-    EXPECT_EQ(layout.edit.right, 232);
-    EXPECT_EQ(layout.edit.top, 38);
-    EXPECT_EQ(layout.edit.bottom, 81);
+    // Box height after the cuts: 120 - 7 - 21 = 92; the edit ends at 92 - 92 / 8 = 81
+    // (the remainder of 92 / 8 is dropped), 2 under the prompt, across its width.
+    EXPECT_EQ(layout.edit, (Rect{59, 38, 232, 81}));
     EXPECT_EQ(layout.buttonTop, 86);
     EXPECT_EQ(layout.buttonShift, 0);
 }

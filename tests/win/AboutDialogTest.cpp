@@ -1,4 +1,5 @@
 #include "controls/CAboutDialog.h"
+#include "framework/Handles.h"
 #include "resource.h"
 
 #include <gtest/gtest.h>
@@ -53,11 +54,13 @@ std::string ItemText(HWND dialog, int id) {
 
 } // namespace
 
-TEST(AboutDialog, TextCaptionAndColours) {
+TEST(AboutDialog, TextColoursAndAHomePageButtonThatOpensThePageOncePerClick) {
     ProbeAbout about;
     std::string caption;
     std::string text;
     COLORREF background = 0;
+    HWND button = nullptr;
+    bool stillOpen = false;
     about.checks = [&](ProbeAbout& box) {
         HWND window = box.GetHwnd();
         char buffer[64] = {};
@@ -65,28 +68,11 @@ TEST(AboutDialog, TextCaptionAndColours) {
         caption = buffer;
         text = ItemText(window, IDC_ABOUT_TEXT);
         RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-        HDC dc = GetDC(window);
+        fw::WindowDc dc = fw::WindowDc::Client(window);
         RECT client{};
         GetClientRect(window, &client);
-        background = GetPixel(dc, client.right - 3, client.bottom - 3);
-        ReleaseDC(window, dc);
-    };
-    about.DoModal();
-    EXPECT_EQ(caption, "About...");
-    EXPECT_EQ(text.rfind("Orbelune is a simple, light and free software to retrieve informations "
-                         "on logical drives and has also standard Windows options to manage "
-                         "them.\r\n\r\n\r\n",
-                         0),
-              0u);
-    EXPECT_NE(text.find("\r\nVersion 1.0.2\r\n"), std::string::npos);
-    EXPECT_EQ(background, CAboutDialog::AboutBkColor);
-}
+        background = GetPixel(dc.Get(), client.right - 3, client.bottom - 3);
 
-TEST(AboutDialog, HomePageButtonHasTheFocusAndOpensThePageOncePerClick) {
-    ProbeAbout about;
-    HWND button = nullptr;
-    bool stillOpen = false;
-    about.checks = [&](ProbeAbout& box) {
         button = box.GetDlgItem(IDC_HOMEPAGE);
         const LPARAM inside = MAKELPARAM(4, 4);
         SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
@@ -98,9 +84,17 @@ TEST(AboutDialog, HomePageButtonHasTheFocusAndOpensThePageOncePerClick) {
         MSG escape{button, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
         EXPECT_FALSE(box.PreTranslateMessage(escape));
         SendMessageA(button, WM_KEYDOWN, VK_ESCAPE, 1);
-        stillOpen = IsWindowVisible(box.GetHwnd()) != FALSE;
+        stillOpen = IsWindowVisible(window) != FALSE;
     };
     about.DoModal();
+    EXPECT_EQ(caption, "About...");
+    EXPECT_EQ(text.rfind("Orbelune is a simple, light and free software to retrieve informations "
+                         "on logical drives and has also standard Windows options to manage "
+                         "them.\r\n\r\n\r\n",
+                         0),
+              0u);
+    EXPECT_NE(text.find("\r\nVersion 1.0.2\r\n"), std::string::npos);
+    EXPECT_EQ(background, CAboutDialog::AboutBkColor);
     EXPECT_EQ(about.focusAtStart, button);
     EXPECT_TRUE(stillOpen);
     ASSERT_EQ(about.opened.size(), 3u);

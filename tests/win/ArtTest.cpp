@@ -1,7 +1,7 @@
 #include <windows.h>
 #include "resource.h"
 
-#include <vector>
+#include "Canvas.h"
 
 #include <gtest/gtest.h>
 
@@ -39,34 +39,6 @@ int ImageIdFor(int groupId, int size) {
     return LookupIconIdFromDirectoryEx(directory, TRUE, size, size, LR_DEFAULTCOLOR);
 }
 
-// Draws the icon over a blue 16x16 DIB section and returns the resulting pixels.
-std::vector<COLORREF> DrawOverBlue(HICON icon) {
-    const COLORREF blue = RGB(48, 150, 250);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 16;
-    info.bmiHeader.biHeight = -16;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HDC dc = CreateCompatibleDC(nullptr);
-    HBITMAP target = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(dc, target);
-    HBRUSH brush = CreateSolidBrush(blue);
-    RECT all = {0, 0, 16, 16};
-    FillRect(dc, &all, brush);
-    DrawIconEx(dc, 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
-    std::vector<COLORREF> pixels;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            pixels.push_back(GetPixel(dc, x, y));
-    SelectObject(dc, old);
-    DeleteObject(brush);
-    DeleteObject(target);
-    DeleteDC(dc);
-    return pixels;
-}
-
 } // namespace
 
 TEST(Art, EveryIconLoadsAsSixteenPixelColourIcon) {
@@ -81,29 +53,24 @@ TEST(Art, EveryIconLoadsAsSixteenPixelColourIcon) {
         EXPECT_NE(ImageIdFor(id, 16), 0);
         DestroyIcon(icon);
     }
-}
-
-TEST(Art, ApplicationIconHasItsOwnLargeImage) {
-    HICON icon = LoadIconAt(IDI_APP, 32);
-    ASSERT_NE(icon, nullptr);
-    const BITMAP colour = ColourBitmapOf(icon);
-    EXPECT_EQ(colour.bmWidth, 32);
-    EXPECT_EQ(colour.bmHeight, 32);
-    DestroyIcon(icon);
-    // A drawn 32x32 image, not the small one scaled up.
+    // The application icon has a drawn 32x32 image, not the small one scaled up.
+    HICON large = LoadIconAt(IDI_APP, 32);
+    EXPECT_EQ(ColourBitmapOf(large).bmWidth, 32);
+    DestroyIcon(large);
     EXPECT_NE(ImageIdFor(IDI_APP, 32), ImageIdFor(IDI_APP, 16));
-    EXPECT_NE(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APP)), nullptr);
 }
 
 TEST(Art, IconBackgroundStaysTransparentOnHighlight) {
+    const COLORREF blue = RGB(48, 150, 250);
+    Canvas canvas(16, 16, blue);
     HICON icon = LoadIconAt(IDI_APP, 16);
     ASSERT_NE(icon, nullptr);
-    const std::vector<COLORREF> pixels = DrawOverBlue(icon);
+    DrawIconEx(canvas.Dc(), 0, 0, icon, 16, 16, 0, nullptr, DI_NORMAL);
     DestroyIcon(icon);
     // The drive leaves the top rows empty and covers the middle.
-    EXPECT_EQ(pixels[0], RGB(48, 150, 250));
-    EXPECT_EQ(pixels[16 * 1 + 15], RGB(48, 150, 250));
-    EXPECT_NE(pixels[16 * 10 + 6], RGB(48, 150, 250));
+    EXPECT_EQ(canvas.At(0, 0), blue);
+    EXPECT_EQ(canvas.At(15, 1), blue);
+    EXPECT_NE(canvas.At(6, 10), blue);
 }
 
 TEST(Art, SummaryBitmapIsForty24BitPixelsSquare) {

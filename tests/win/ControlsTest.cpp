@@ -1,51 +1,13 @@
 #include "controls/CColorLabel.h"
 #include "controls/CGradientTextBar.h"
 #include "drives/CDriveComboBox.h"
-#include "framework/Handles.h"
+
+#include "Canvas.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstdint>
-
 namespace {
-
-// A 32-bit top-down picture in a memory context whose pixels the test reads.
-class Canvas {
-  public:
-    Canvas(int width, int height)
-        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        void* bits = nullptr;
-        bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        bits_ = static_cast<const std::uint32_t*>(bits);
-        previous_ = SelectObject(dc_.Get(), bitmap_.Get());
-    }
-    ~Canvas() { SelectObject(dc_.Get(), previous_); }
-
-    HDC Dc() const { return dc_.Get(); }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        const std::uint32_t bgr = bits_[y * width_ + x];
-        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-
-  private:
-    int width_;
-    int height_;
-    fw::MemoryDc dc_;
-    fw::Bitmap bitmap_;
-    const std::uint32_t* bits_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
-};
 
 // A standard control created as its own top-level window, linked to `object`.
 HWND CreateLinked(fw::Window& object, const char* className, DWORD style, int width, int height) {
@@ -80,24 +42,6 @@ struct BarFixture : testing::Test {
     }
     void TearDown() override { DestroyWindow(window); }
 
-    void Print(Canvas& canvas) {
-        bar.Send(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(canvas.Dc()), PRF_CLIENT);
-    }
-    // Columns where the given colour appears, as [first, last]; first > last when absent.
-    std::pair<int, int> ColumnsOf(const Canvas& canvas, COLORREF color) {
-        int first = canvas.Width();
-        int last = -1;
-        for (int y = 0; y < canvas.Height(); ++y) {
-            for (int x = 0; x < canvas.Width(); ++x) {
-                if (canvas.At(x, y) == color) {
-                    first = std::min(first, x);
-                    last = std::max(last, x);
-                }
-            }
-        }
-        return {first, last};
-    }
-
     CGradientTextBar bar;
     HWND window = nullptr;
     fw::Font font;
@@ -109,7 +53,7 @@ TEST_F(BarFixture, PaintsTheGradientBandsThenTheBackground) {
     bar.SetTextFormat(nullptr, 0);
     bar.Send(PBM_SETPOS, 60);
     Canvas canvas(100, 40);
-    Print(canvas);
+    canvas.Print(window);
     const auto bands =
         controls::SegmentBands({0, 60}, {0, 60}, RGB(173, 216, 230), RGB(165, 42, 42), false);
     for (int x : {0, 1, 30, 59}) {
@@ -124,30 +68,25 @@ TEST_F(BarFixture, PaintsTheGradientBandsThenTheBackground) {
 TEST_F(BarFixture, TextChangesColourExactlyAtTheFilledEnd) {
     bar.Send(PBM_SETPOS, 50);
     Canvas canvas(100, 40);
-    Print(canvas);
-    const auto onBar = ColumnsOf(canvas, OnBar);
-    const auto onBk = ColumnsOf(canvas, OnBk);
-    ASSERT_LE(onBar.first, onBar.second) << "text over the bar is missing";
-    ASSERT_LE(onBk.first, onBk.second) << "text over the background is missing";
-    EXPECT_LT(onBar.second, 50);
-    EXPECT_GE(onBk.first, 50);
+    canvas.Print(window);
+    const RECT onBar = canvas.BoundsWhere([](COLORREF c) { return c == OnBar; });
+    const RECT onBk = canvas.BoundsWhere([](COLORREF c) { return c == OnBk; });
+    ASSERT_LT(onBar.left, onBar.right) << "text over the bar is missing";
+    ASSERT_LT(onBk.left, onBk.right) << "text over the background is missing";
+    EXPECT_LE(onBar.right, 50);
+    EXPECT_GE(onBk.left, 50);
 }
 
 TEST_F(BarFixture, EraseDoesNothingAndEveryPaintCoversTheWholeBar) {
-    Canvas canvas(100, 40);
-    for (int x = 0; x < 100; ++x) {
-        SetPixel(canvas.Dc(), x, 20, RGB(1, 2, 3));
-    }
+    Canvas canvas(100, 40, RGB(1, 2, 3));
     EXPECT_EQ(bar.Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc())), 1);
     EXPECT_EQ(canvas.At(50, 20), RGB(1, 2, 3));
     bar.SetTextFormat("", TGB_TEXT_PERCENT);
     EXPECT_EQ(bar.Send(WM_GETTEXTLENGTH), 0);
     EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & TGB_TEXT_MODE, 0);
     bar.Send(PBM_SETPOS, 30);
-    Print(canvas);
-    for (int x = 0; x < 100; ++x) {
-        EXPECT_NE(canvas.At(x, 20), RGB(1, 2, 3)) << "x " << x;
-    }
+    canvas.Print(window);
+    EXPECT_EQ(canvas.BoundsWhere([](COLORREF c) { return c == RGB(1, 2, 3); }).right, 0);
 }
 
 TEST(ColorLabel, AnswersTheReflectedColourMessageWithItsColoursAndBrush) {
@@ -189,70 +128,48 @@ TEST(DriveComboBox, OnlyBoldItemsAreDrawnBoldWithTheirIcon) {
     combo.SetItemIcon(0, 128);
     combo.SetItemBold(1, true);
     combo.SetItemBold(0, false);
-    EXPECT_FALSE(combo.IsItemBold(0));
-    EXPECT_TRUE(combo.IsItemBold(1));
     EXPECT_FALSE(combo.IsItemBold(7));
 
-    fw::Font font(CrispFont(20, FW_NORMAL));
-    auto inkOf = [&](int item, int& iconPixels) {
-        Canvas canvas(120, 24);
-        HGDIOBJ previous = SelectObject(canvas.Dc(), font.Get());
-        SetBkColor(canvas.Dc(), RGB(255, 255, 255));
+    // Draws with `draw` in a plain 20-pixel face on white; returns the dark
+    // pixels of the text right of the icon column and whether that column has ink.
+    fw::Font plainFace(CrispFont(20, FW_NORMAL));
+    auto drawn = [&](auto draw) {
+        Canvas canvas(120, 24, RGB(255, 255, 255));
+        fw::SelectGuard font(canvas.Dc(), plainFace.Get());
         SetTextColor(canvas.Dc(), RGB(0, 0, 0));
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_COMBOBOX;
-        draw.itemID = static_cast<UINT>(item);
-        draw.hDC = canvas.Dc();
-        draw.rcItem = RECT{0, 0, 120, 24};
-        combo.DrawItem(draw);
-        SelectObject(canvas.Dc(), previous);
-        int ink = 0;
-        iconPixels = 0;
-        for (int y = 0; y < 24; ++y) {
-            for (int x = 0; x < 120; ++x) {
-                const COLORREF c = canvas.At(x, y);
-                if (x >= 21 && GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128 && x > ink) {
-                    ink = x; // the rightmost inked column
-                }
-                if (x < 17 && c != RGB(255, 255, 255)) {
-                    ++iconPixels;
-                }
-            }
-        }
+        draw(canvas.Dc());
         EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(0, 0, 0)) << "colours are restored";
-        return ink;
+        int ink = 0;
+        for (int y = 0; y < 24; ++y)
+            for (int x = 21; x < 120; ++x)
+                ink += IsDark(canvas.At(x, y));
+        return std::make_pair(ink, canvas.BoundsOfOther(RGB(255, 255, 255)).left < 17);
     };
-    // The same text drawn directly with the plain and the bold face gives the
-    // reference extents.
-    auto referenceOf = [&](int weight) {
-        Canvas canvas(120, 24);
-        fw::Font face(CrispFont(20, weight));
-        HGDIOBJ previous = SelectObject(canvas.Dc(), face.Get());
-        PatBlt(canvas.Dc(), 0, 0, 120, 24, WHITENESS);
-        SetBkColor(canvas.Dc(), RGB(255, 255, 255));
-        SetTextColor(canvas.Dc(), RGB(0, 0, 0));
-        RECT rect{21, 0, 120, 24};
-        DrawTextA(canvas.Dc(), "WWW", 3, &rect, DT_SINGLELINE | DT_VCENTER);
-        SelectObject(canvas.Dc(), previous);
-        int right = 0;
-        for (int y = 0; y < 24; ++y) {
-            for (int x = 21; x < 120; ++x) {
-                const COLORREF c = canvas.At(x, y);
-                if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128 && x > right) {
-                    right = x;
-                }
-            }
-        }
-        return right;
+    auto item = [&](int index) {
+        return drawn([&](HDC dc) {
+            DRAWITEMSTRUCT draw{};
+            draw.CtlType = ODT_COMBOBOX;
+            draw.itemID = static_cast<UINT>(index);
+            draw.hDC = dc;
+            draw.rcItem = RECT{0, 0, 120, 24};
+            combo.DrawItem(draw);
+        });
     };
-    int iconPlain = 0;
-    int iconBold = 0;
-    const int plain = inkOf(0, iconPlain);
-    const int bold = inkOf(1, iconBold);
-    EXPECT_GT(plain, 0);
-    EXPECT_EQ(plain, referenceOf(FW_NORMAL));
-    EXPECT_EQ(bold, referenceOf(FW_BOLD)) << "the bold item is drawn in the bold face";
-    EXPECT_GT(iconPlain, 0) << "item 0 has its icon";
-    EXPECT_EQ(iconBold, 0) << "item 1 has none";
+    // The same text drawn directly in each face gives the reference ink.
+    auto reference = [&](int weight) {
+        return drawn([&](HDC dc) {
+                   fw::Font face(CrispFont(20, weight));
+                   fw::SelectGuard font(dc, face.Get());
+                   RECT rect{21, 0, 120, 24};
+                   DrawTextA(dc, "WWW", 3, &rect, DT_SINGLELINE | DT_VCENTER);
+               })
+            .first;
+    };
+    const auto plain = item(0);
+    const auto bold = item(1);
+    EXPECT_EQ(plain.first, reference(FW_NORMAL));
+    EXPECT_EQ(bold.first, reference(FW_BOLD)) << "the bold item is drawn in the bold face";
+    EXPECT_TRUE(plain.second) << "item 0 has its icon";
+    EXPECT_FALSE(bold.second) << "item 1 has none";
     DestroyWindow(window);
 }

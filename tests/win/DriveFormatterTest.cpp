@@ -57,14 +57,6 @@ TEST(DriveFormatter, HookPrefillsTheFirstEditOfTheNextActivatedWindowOnce) {
     EXPECT_EQ(TextOf(later.firstEdit), "old");
 }
 
-TEST(DriveFormatter, EmptyLabelStillWritesTheField) {
-    CDriveFormatter::InstallHook("");
-    FakeFormatDialog dialog;
-    dialog.Activate();
-    EXPECT_EQ(TextOf(dialog.firstEdit), "");
-    EXPECT_FALSE(CDriveFormatter::HookInstalled());
-}
-
 TEST(DriveFormatter, HookIsRemovedWhenTheShellReturnsWithoutADialog) {
     CDriveFormatter formatter;
     std::string label = "DATA";

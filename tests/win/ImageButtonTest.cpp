@@ -1,9 +1,11 @@
 #include "controls/CImageButton.h"
-#include "framework/Handles.h"
 #include "resource.h"
+
+#include "Canvas.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -59,66 +61,24 @@ class ButtonHost : public fw::Window {
     }
 };
 
-// The button's drawing, taken through the platform's print-client path.
-struct Picture {
-    explicit Picture(HWND window) : pixels(std::size_t(Width * Height)) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = Width;
-        info.bmiHeader.biHeight = -Height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        fw::MemoryDc dc(CreateCompatibleDC(nullptr));
-        fw::Bitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        fw::SelectGuard guard(dc.Get(), bitmap.Get());
-        SendMessageA(window, WM_PRINTCLIENT, WPARAM(dc.Get()), PRF_CLIENT);
-        GdiFlush();
-        const auto* raw = static_cast<const DWORD*>(bits);
-        for (std::size_t i = 0; i < pixels.size(); ++i) {
-            const DWORD p = raw[i];
-            pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-        }
-    }
-    COLORREF At(int x, int y) const { return pixels[std::size_t(y * Width + x)]; }
-    // Bounding box of the pixels inside the edges that differ from `face`.
-    RECT Drawn(COLORREF face, int inset) const {
-        RECT box{Width, Height, -1, -1};
-        for (int y = inset; y < Height - inset; ++y)
-            for (int x = inset; x < Width - inset; ++x)
-                if (At(x, y) != face) {
-                    box.left = std::min<LONG>(box.left, x);
-                    box.top = std::min<LONG>(box.top, y);
-                    box.right = std::max<LONG>(box.right, x + 1);
-                    box.bottom = std::max<LONG>(box.bottom, y + 1);
-                }
-        return box;
-    }
-    std::vector<COLORREF> pixels;
-};
-
-// What the visual style itself draws for one push-button state.
-Picture ThemeReference(HWND window, int state) {
-    Picture picture(window);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof info.bmiHeader, Width, -Height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    fw::MemoryDc dc(CreateCompatibleDC(nullptr));
-    fw::Bitmap bitmap(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    fw::SelectGuard guard(dc.Get(), bitmap.Get());
+// What the visual style itself draws for one push-button state, on the button face
+// that the host leaves as the control colour.
+void DrawThemeReference(HWND window, int state, Canvas& canvas) {
+    canvas.Fill(GetSysColor(COLOR_BTNFACE));
     const RECT frame{0, 0, Width, Height};
-    // The host leaves the control colour to the default: the button face.
-    FillRect(dc.Get(), &frame, GetSysColorBrush(COLOR_BTNFACE));
     CThemeApi::ThemeHandle theme = CThemeApi::OpenThemeData(window, "Button");
-    CThemeApi::DrawThemeBackground(theme, dc.Get(), ThemePartPushButton, state, &frame, nullptr);
+    CThemeApi::DrawThemeBackground(theme, canvas.Dc(), ThemePartPushButton, state, &frame, nullptr);
     CThemeApi::CloseThemeData(theme);
-    GdiFlush();
-    const auto* raw = static_cast<const DWORD*>(bits);
-    for (std::size_t i = 0; i < picture.pixels.size(); ++i) {
-        const DWORD p = raw[i];
-        picture.pixels[i] = RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF);
-    }
-    return picture;
+}
+
+std::vector<COLORREF> PixelsOf(HWND control) {
+    Canvas canvas(Width, Height);
+    return canvas.Print(control).Pixels();
+}
+
+RECT DrawnBox(HWND control, COLORREF face) {
+    Canvas canvas(Width, Height);
+    return canvas.Print(control).BoundsOfOther(face, 3);
 }
 
 void ShowFocusRectangles(HWND window) {
@@ -187,18 +147,6 @@ TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
     EXPECT_EQ(host.clicks, 0);
 }
 
-TEST(ImageButton, HoverFollowsThePointer) {
-    ButtonHost host;
-    CImageButton button;
-    HWND control = host.AddButton(button, BS_PUSHBUTTON, "");
-    Hover(control, true);
-    EXPECT_TRUE(button.IsHovered());
-    EXPECT_EQ(GetCapture(), control);
-    Hover(control, false);
-    EXPECT_FALSE(button.IsHovered());
-    EXPECT_NE(GetCapture(), control);
-}
-
 TEST(ImageButton, ClassicLookInEveryState) {
     ButtonHost host;
     CImageButton button;
@@ -208,33 +156,39 @@ TEST(ImageButton, ClassicLookInEveryState) {
     ASSERT_NE(button.GetIcon(), nullptr);
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
 
-    const Picture normal(control);
+    Canvas normal(Width, Height);
+    normal.Print(control);
     EXPECT_EQ(normal.At(Width / 2, 3), face);
     EXPECT_NE(normal.At(0, 0), RGB(0, 0, 0));
     EXPECT_NE(normal.At(Width - 1, Height - 1), face) << "raised edge";
-    const RECT icon = normal.Drawn(face, 3);
+    const RECT icon = normal.BoundsOfOther(face, 3);
     EXPECT_EQ(icon.left, (Width - 16) / 2);
     EXPECT_EQ(icon.top, (Height - 16) / 2);
     EXPECT_LE(icon.right - icon.left, 16) << "drawn at its own size";
     EXPECT_LE(icon.bottom - icon.top, 16);
 
     Hover(control, true);
-    const Picture hot(control);
-    EXPECT_EQ(hot.pixels, normal.pixels) << "the classic look has no hot state";
+    EXPECT_TRUE(button.IsHovered());
+    EXPECT_EQ(GetCapture(), control) << "the pointer is tracked";
+    EXPECT_EQ(PixelsOf(control), normal.Pixels()) << "the classic look has no hot state";
     Hover(control, false);
+    EXPECT_FALSE(button.IsHovered());
+    EXPECT_NE(GetCapture(), control);
 
     SendMessageA(control, BM_SETSTATE, TRUE, 0);
-    const Picture pressed(control);
+    Canvas pressed(Width, Height);
+    pressed.Print(control);
     EXPECT_EQ(pressed.At(0, 0), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(pressed.At(Width - 1, Height - 1), GetSysColor(COLOR_BTNSHADOW));
-    const RECT sunken = pressed.Drawn(face, 3);
+    const RECT sunken = pressed.BoundsOfOther(face, 3);
     EXPECT_EQ(sunken.left, icon.left + 1);
     EXPECT_EQ(sunken.top, icon.top + 1);
     SendMessageA(control, BM_SETSTATE, FALSE, 0);
 
     SetFocus(control);
     ShowFocusRectangles(host.GetHwnd());
-    const Picture focused(control);
+    Canvas focused(Width, Height);
+    focused.Print(control);
     EXPECT_EQ(focused.At(0, 0), RGB(0, 0, 0));
     EXPECT_EQ(focused.At(Width - 1, Height / 2), RGB(0, 0, 0));
     int dotted = 0;
@@ -252,24 +206,19 @@ TEST(ImageButton, CaptionAndIconPlacementsInTheClassicLook) {
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
 
     button.SetIcon(IDI_EXIT, 1);
-    const RECT left = Picture(control).Drawn(face, 3);
-    EXPECT_EQ(left.left, 8) << "icon half its width from the edge";
-
+    EXPECT_EQ(DrawnBox(control, face).left, 8) << "icon half its width from the edge";
     button.SetIcon(IDI_EXIT, 2);
-    const RECT right = Picture(control).Drawn(face, 3);
-    EXPECT_EQ(right.right, Width - 8);
-
+    EXPECT_EQ(DrawnBox(control, face).right, Width - 8);
     button.SetIconHandle(nullptr, 1);
-    const RECT centred = Picture(control).Drawn(face, 3);
+    const RECT centred = DrawnBox(control, face);
     EXPECT_NEAR((centred.left + centred.right) / 2, Width / 2, 2) << "caption alone is centred";
 
     EnableWindow(control, FALSE);
     button.SetIcon(IDI_EXIT, 1);
-    const Picture disabled(control);
-    bool highlight = false;
-    for (COLORREF pixel : disabled.pixels)
-        highlight = highlight || pixel == GetSysColor(COLOR_3DHILIGHT);
-    EXPECT_TRUE(highlight) << "embossed caption";
+    const std::vector<COLORREF> disabled = PixelsOf(control);
+    EXPECT_NE(std::find(disabled.begin(), disabled.end(), GetSysColor(COLOR_3DHILIGHT)),
+              disabled.end())
+        << "embossed caption";
 }
 
 TEST(ImageButton, ThemedLookFollowsTheState) {
@@ -283,8 +232,10 @@ TEST(ImageButton, ThemedLookFollowsTheState) {
 
     // The outer band of three pixels holds the theme's edge, apart from icon and focus.
     auto expectState = [&](int state, const char* name) {
-        const Picture drawn(control);
-        const Picture reference = ThemeReference(control, state);
+        Canvas drawn(Width, Height);
+        drawn.Print(control);
+        Canvas reference(Width, Height);
+        DrawThemeReference(control, state, reference);
         int differing = 0;
         for (int y = 0; y < Height; ++y)
             for (int x = 0; x < Width; ++x) {
@@ -303,19 +254,21 @@ TEST(ImageButton, ThemedLookFollowsTheState) {
     SetFocus(control);
     expectState(ThemeStateDefaulted, "defaulted");
 
-    EXPECT_NE(ThemeReference(control, ThemeStateNormal).pixels,
-              ThemeReference(control, ThemeStateHot).pixels);
+    Canvas normal(Width, Height);
+    Canvas hot(Width, Height);
+    DrawThemeReference(control, ThemeStateNormal, normal);
+    DrawThemeReference(control, ThemeStateHot, hot);
+    EXPECT_NE(normal.Pixels(), hot.Pixels());
 }
 
 TEST(ImageButton, SwitchingTheThemeOffAndOnRedrawsInTheNewLook) {
     ButtonHost host;
     CImageButton button;
     HWND control = host.AddButton(button, BS_PUSHBUTTON, "");
-    Picture first(control);
+    const std::vector<COLORREF> first = PixelsOf(control);
     const bool themed = button.IsThemed();
     SendMessageA(control, WM_THEMECHANGED, 0, 0);
     EXPECT_FALSE(button.IsThemed()) << "closed until the next drawing";
-    Picture again(control);
+    EXPECT_EQ(PixelsOf(control), first);
     EXPECT_EQ(button.IsThemed(), themed);
-    EXPECT_EQ(again.pixels, first.pixels);
 }

