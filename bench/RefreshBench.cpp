@@ -16,6 +16,7 @@
 
 #include "app/CMainDialog.h"
 #include "framework/Application.h"
+#include "resource.h"
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -28,13 +29,34 @@
 
 namespace {
 
-constexpr UINT RunBenchmark = WM_APP + 100;
 constexpr int CallsPerBlock = 10;
 const int BarIds[] = {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_USED_BAR, IDC_TOTAL_FREE_BAR};
 
-// What a refresh must ask the system: three passes over all roots for the
-// totals, then the free space and the volume information of the selected drive.
-void RawRefreshQueries(const std::string& selectedRoot) {
+// The least a refresh must ask the system: which letters exist, the type of
+// each, the space of each fixed drive and the selected drive's volume.
+void MinimalRefreshQueries(const std::string& selectedRoot) {
+    ULARGE_INTEGER available;
+    ULARGE_INTEGER total;
+    ULARGE_INTEGER free;
+    const DWORD letters = GetLogicalDrives();
+    for (std::size_t i = 0; i < drives::DriveRootTable.size(); ++i) {
+        const char* root = drives::DriveRootTable[i];
+        if ((letters & (1u << (i + 2))) != 0 && GetDriveTypeA(root) == DRIVE_FIXED) {
+            GetDiskFreeSpaceExA(root, &available, &total, &free);
+        }
+    }
+    char volumeName[256];
+    char fileSystemName[256];
+    DWORD serial = 0;
+    DWORD maxComponent = 0;
+    DWORD flags = 0;
+    GetVolumeInformationA(selectedRoot.c_str(), volumeName, sizeof volumeName, &serial,
+                          &maxComponent, &flags, fileSystemName, sizeof fileSystemName);
+}
+
+// What a refresh asked before it took one snapshot: three passes over all
+// roots for the totals, then the selected drive's space and volume.
+void ThreePassRefreshQueries(const std::string& selectedRoot) {
     ULARGE_INTEGER available;
     ULARGE_INTEGER total;
     ULARGE_INTEGER free;
@@ -87,58 +109,42 @@ template <typename Action> double MedianPerCall(int blocks, Action action) {
     return bench::Median(times);
 }
 
-class BenchDialog : public CMainDialog {
+// Measures the running main window from inside its modal loop, through the
+// window's hook for code that runs once it is initialised.
+class Bench {
   public:
-    BenchDialog(std::string mode, std::vector<int> counts)
-        : mode_(std::move(mode)), counts_(std::move(counts)) {}
-
-    static const fw::MessageMap& Messages() {
-        static const fw::MessageEntry entries[] = {
-            fw::OnMessage<&BenchDialog::OnRunBenchmark>(RunBenchmark),
-            fw::OnMessage<&BenchDialog::OnEnterMenuLoop>(WM_ENTERMENULOOP),
-        };
-        static const fw::MessageMap map(entries, &CMainDialog::Messages());
-        return map;
-    }
-    const fw::MessageMap& GetMessageMap() const override { return Messages(); }
-
-  protected:
-    BOOL OnInitDialog() override {
-        const double start = bench::NowMs();
-        const BOOL result = CMainDialog::OnInitDialog();
-        initDialogMs_ = bench::NowMs() - start;
-        PostMessageA(GetHwnd(), RunBenchmark, 0, 0);
-        return result;
+    Bench(CMainDialog& dialog, std::string mode, std::vector<int> counts, double startMs)
+        : dialog_(dialog), mode_(std::move(mode)), counts_(std::move(counts)), startMs_(startMs) {
+        dialog_.afterInitDialog = [this](CMainDialog&) { Run(); };
     }
 
   private:
-    LRESULT OnRunBenchmark(WPARAM, LPARAM) {
+    void Run() {
+        initDialogMs_ = bench::NowMs() - startMs_;
         UpdateNow();
         if (mode_ == "refresh") {
             MeasureRefresh();
         } else {
             MeasureSteadiness();
         }
-        EndDialog(IDOK);
-        return 0;
+        dialog_.EndDialog(IDOK);
     }
 
-    LRESULT OnEnterMenuLoop(WPARAM, LPARAM) {
-        ++menusOpened_;
-        return Default();
-    }
+    HWND GetHwnd() const { return dialog_.GetHwnd(); }
+    HWND GetDlgItem(int id) const { return dialog_.GetDlgItem(id); }
 
     void UpdateNow() { RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
-    void Refresh() { ShowSelectedDrive(); }
+    void Refresh() { dialog_.ShowSelectedDrive(); }
     void RefreshAndPaint() {
-        ShowSelectedDrive();
+        dialog_.ShowSelectedDrive();
         UpdateNow();
     }
-    void RawQueries() { RawRefreshQueries(selectedRoot_); }
+    void MinimalQueries() { MinimalRefreshQueries(selectedRoot_); }
+    void ThreePassQueries() { ThreePassRefreshQueries(selectedRoot_); }
 
     // Milliseconds per call of one block of calls.
-    template <void (BenchDialog::*Action)()> double TimeBlock() {
+    template <void (Bench::*Action)()> double TimeBlock() {
         const double start = bench::NowMs();
         for (int i = 0; i < CallsPerBlock; ++i) {
             (this->*Action)();
@@ -147,19 +153,23 @@ class BenchDialog : public CMainDialog {
     }
 
     void MeasureRefresh() {
-        selectedRoot_ = SelectedDriveRoot();
-        std::vector<double> raw;
+        selectedRoot_ = dialog_.SelectedDriveRoot();
+        std::vector<double> minimal;
+        std::vector<double> threePass;
         std::vector<double> refresh;
         std::vector<double> refreshPainted;
-        TimeBlock<&BenchDialog::RefreshAndPaint>(); // warm-up
+        TimeBlock<&Bench::RefreshAndPaint>(); // warm-up
         for (int block = 0; block < counts_[0]; ++block) {
-            raw.push_back(TimeBlock<&BenchDialog::RawQueries>());
-            refresh.push_back(TimeBlock<&BenchDialog::Refresh>());
-            refreshPainted.push_back(TimeBlock<&BenchDialog::RefreshAndPaint>());
+            minimal.push_back(TimeBlock<&Bench::MinimalQueries>());
+            threePass.push_back(TimeBlock<&Bench::ThreePassQueries>());
+            refresh.push_back(TimeBlock<&Bench::Refresh>());
+            refreshPainted.push_back(TimeBlock<&Bench::RefreshAndPaint>());
         }
-        std::printf("refresh drives %d\n", static_cast<int>(inventory.FixedDriveList.size()));
+        const LRESULT drives = SendMessageA(GetDlgItem(IDC_DRIVE_COMBO), CB_GETCOUNT, 0, 0);
+        std::printf("refresh drives %d\n", static_cast<int>(drives));
         std::printf("refresh init-dialog %.4f\n", initDialogMs_);
-        std::printf("refresh raw-queries %.4f\n", bench::Median(raw));
+        std::printf("refresh minimal-queries %.4f\n", bench::Median(minimal));
+        std::printf("refresh three-pass-queries %.4f\n", bench::Median(threePass));
         std::printf("refresh show-selected-drive %.4f\n", bench::Median(refresh));
         std::printf("refresh show-selected-drive-and-paint %.4f\n", bench::Median(refreshPainted));
         // Where the time of the queries goes.
@@ -259,7 +269,7 @@ class BenchDialog : public CMainDialog {
         }
     }
 
-    template <void (BenchDialog::*Action)()>
+    template <void (Bench::*Action)()>
     void Stage(const char* name, int count, bench::ResourceSnapshot& previous) {
         const double start = bench::NowMs();
         for (int i = 0; i < count; ++i) {
@@ -281,17 +291,15 @@ class BenchDialog : public CMainDialog {
             OpenAndClosePlainMenu();
             RepaintBars();
         }
-        menusOpened_ = 0;
         UpdateNow();
         bench::TakeSnapshot();
         const bench::ResourceSnapshot start = bench::TakeSnapshot();
         bench::ResourceSnapshot previous = start;
-        Stage<&BenchDialog::RefreshAndPaint>("refreshes", counts_[0], previous);
-        Stage<&BenchDialog::OpenAndClosePlainMenu>("plain-menus", counts_[1], previous);
-        Stage<&BenchDialog::LoadAndDestroyIcons>("icon-loads", counts_[1], previous);
-        Stage<&BenchDialog::OpenAndCloseContextMenu>("context-menus", counts_[1], previous);
-        std::printf("steady menus opened %d\n", menusOpened_);
-        Stage<&BenchDialog::RepaintBars>("bar-repaints", counts_[2], previous);
+        Stage<&Bench::RefreshAndPaint>("refreshes", counts_[0], previous);
+        Stage<&Bench::OpenAndClosePlainMenu>("plain-menus", counts_[1], previous);
+        Stage<&Bench::LoadAndDestroyIcons>("icon-loads", counts_[1], previous);
+        Stage<&Bench::OpenAndCloseContextMenu>("context-menus", counts_[1], previous);
+        Stage<&Bench::RepaintBars>("bar-repaints", counts_[2], previous);
         std::printf("%s", bench::CompareSnapshots("all", start, previous).c_str());
         std::printf("steady menu-objects-alive %d\n", fw::Menu::LiveCount());
         std::printf("steady texts-after %s | %s\n", GetDlgItemTextString(IDC_DRIVE_COUNT).c_str(),
@@ -304,9 +312,10 @@ class BenchDialog : public CMainDialog {
         return text;
     }
 
+    CMainDialog& dialog_;
     std::string mode_;
     std::vector<int> counts_;
-    int menusOpened_ = 0;
+    double startMs_;
     double initDialogMs_ = 0.0;
     std::string selectedRoot_;
 };
@@ -322,7 +331,9 @@ class BenchApp : public fw::Application {
             return false;
         }
         {
-            BenchDialog dialog(mode_, counts_);
+            const double start = bench::NowMs();
+            CMainDialog dialog;
+            Bench bench(dialog, mode_, counts_, start);
             mainWindow = &dialog;
             dialog.DoModal();
             mainWindow = nullptr;

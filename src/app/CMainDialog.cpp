@@ -1,14 +1,24 @@
 #include "app/CMainDialog.h"
 
+#include "commands/CContextMenu.h"
+#include "commands/CDriveFormatter.h"
+#include "commands/CRecycleBin.h"
+#include "commands/CVolumeRename.h"
+#include "commands/ShellActions.h"
+#include "controls/CAboutDialog.h"
+#include "export/CWindowCapture.h"
 #include "framework/Application.h"
+#include "resource.h"
 
 #include <mmsystem.h>
 #include <shlwapi.h>
+#include <windowsx.h>
 
 namespace {
 
 const char* const StartupSound = "C:\\WINDOWS\\Media\\Windows XP Infobulle.wav";
 constexpr DWORD SoundFlags = SND_FILENAME | SND_ASYNC | SND_NOSTOP | SND_NOWAIT;
+constexpr UINT AfterInitMessage = WM_APP + 1;
 
 } // namespace
 
@@ -26,7 +36,7 @@ const fw::MessageMap& CMainDialog::Messages() {
         fw::OnMessage<&CMainDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
         fw::OnMessage<&CMainDialog::OnEraseBkgnd>(WM_ERASEBKGND),
         fw::OnMessageRange<&CMainDialog::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
-        fw::OnNotify<&CMainDialog::OnDriveSelectionChange>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
+        fw::OnNotify<&CMainDialog::ShowSelectedDrive>(CBN_SELCHANGE, IDC_DRIVE_COMBO),
         fw::OnMessage<&CMainDialog::OnContextMenu>(WM_CONTEXTMENU),
         fw::OnCommand<&CMainDialog::OnAbout>(ID_ABOUT),
         fw::OnCommand<&CMainDialog::OnRefresh>(ID_REFRESH),
@@ -46,24 +56,20 @@ const fw::MessageMap& CMainDialog::Messages() {
         fw::OnCommand<&CMainDialog::OnReduce>(ID_REDUCE),
         fw::OnCommand<&CMainDialog::OnTrayRestore>(ID_TRAY_RESTORE),
         fw::OnCommand<&CMainDialog::OnTrayExit>(ID_TRAY_EXIT),
+        fw::OnMessage<&CMainDialog::OnAfterInit>(AfterInitMessage),
     };
     static const fw::MessageMap map(entries, &CTrayIconDialog::Messages());
     return map;
 }
 
+void CMainDialog::DoDataExchange() {
+    driveView.Bind(GetHwnd());
+    Bind(IDOK, exitButton);
+    Bind(IDC_TRANSPARENCY, transparencyButton);
+}
+
 BOOL CMainDialog::OnInitDialog() {
-    HWND window = GetHwnd();
-
-    HMENU systemMenu = GetSystemMenu(window, FALSE);
-    if (systemMenu != nullptr) {
-        char aboutText[256] = {};
-        LoadStringA(fw::ResourceInstance(), IDS_ABOUTBOX, aboutText, sizeof aboutText);
-        if (aboutText[0] != '\0') {
-            AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-            AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
-        }
-    }
-
+    AddAboutToSystemMenu();
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
 
@@ -71,21 +77,53 @@ BOOL CMainDialog::OnInitDialog() {
     SetTrayTip("Orbelune v1.0.2");
     SetTrayMenu(IDR_TRAY_MENU, 0);
 
-    LoadSettings();
-
-    if (PathFileExistsA(StartupSound)) {
-        PlaySoundA(StartupSound, nullptr, SoundFlags);
-    }
-
+    settings.Load();
+    PlayStartupSound();
     FindSystemDriveRoot();
     SetUpControls();
     ShowSelectedDrive();
-    ApplyTransparency();
+    settings.Apply(GetHwnd());
+    if (afterInitDialog) {
+        PostMessageA(GetHwnd(), AfterInitMessage, 0, 0);
+    }
     return TRUE;
 }
 
+void CMainDialog::AddAboutToSystemMenu() {
+    HMENU systemMenu = GetSystemMenu(GetHwnd(), FALSE);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    char aboutText[256] = {};
+    LoadStringA(fw::ResourceInstance(), IDS_ABOUTBOX, aboutText, sizeof aboutText);
+    if (aboutText[0] != '\0') {
+        AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
+        AppendMenuA(systemMenu, MF_STRING, IDM_ABOUTBOX, aboutText);
+    }
+}
+
+void CMainDialog::PlayStartupSound() {
+    if (PathFileExistsA(StartupSound)) {
+        PlaySoundA(StartupSound, nullptr, SoundFlags);
+    }
+}
+
+void CMainDialog::SetUpControls() {
+    driveView.SetUp();
+
+    exitButton.EnableTheme(true);
+    exitButton.SetText("Exit");
+    exitButton.SetIcon(IDI_EXIT, 1);
+    transparencyButton.SetIcon(IDI_TRANSPARENCY, 0);
+    transparencyButton.EnableTheme(true);
+
+    balloonTip.Create(GetHwnd());
+    balloonTip.delay = 700;
+    balloonTip.AddTool(transparencyButton.GetHwnd(), "Make the window transparent...", nullptr);
+}
+
 bool CMainDialog::PreTranslateMessage(MSG& message) {
-    RelayToTips(message);
+    balloonTip.RelayEvent(message);
     if (message.message == WM_KEYDOWN) {
         if (message.wParam == VK_F5) {
             ShowSelectedDrive();
@@ -122,6 +160,13 @@ LRESULT CMainDialog::OnPaint(WPARAM, LPARAM) {
     return 0;
 }
 
+LRESULT CMainDialog::OnAfterInit(WPARAM, LPARAM) {
+    if (afterInitDialog) {
+        afterInitDialog(*this);
+    }
+    return 0;
+}
+
 LRESULT CMainDialog::OnQueryDragIcon(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(appIcon);
 }
@@ -130,9 +175,70 @@ LRESULT CMainDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {
     return PaintBackground(reinterpret_cast<HDC>(wParam));
 }
 
-void CMainDialog::OnAbout() {
-    RunAboutBox();
+BOOL CMainDialog::PaintBackground(HDC dc) {
+    // The previous call's pen is no longer selected anywhere, so it can go now.
+    backgroundPen.Reset(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOW)));
+    fw::SelectGuard pen(dc, backgroundPen.Get());
+    RECT client{};
+    GetClientRect(GetHwnd(), &client);
+    for (int y = 0; y <= client.bottom; ++y) {
+        MoveToEx(dc, 0, y, nullptr);
+        LineTo(dc, client.right, y);
+    }
+    return TRUE;
 }
+
+LRESULT CMainDialog::OnCtlColor(WPARAM, LPARAM) {
+    return Default();
+}
+
+LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM lParam) {
+    CContextMenu::Track(GetHwnd(), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
+                        SelectedDriveRoot());
+    return 0;
+}
+
+void CMainDialog::RunAboutBox() {
+    CAboutDialog about(shellLauncher);
+    about.DoModal();
+}
+
+bool CMainDialog::SaveBitmapFile(HDC deviceContext, HBITMAP bitmap, std::string path) {
+    return CWindowCapture::SaveBitmapFile(deviceContext, bitmap, path);
+}
+
+void CMainDialog::CopyTextToClipboard(const std::string& text) {
+    CDriveFactsClipboard::CopyText(GetHwnd(), text);
+}
+
+void CMainDialog::OnAbout() { RunAboutBox(); }
+void CMainDialog::OnRefresh() { ShowSelectedDrive(); }
+void CMainDialog::OnSaveReport() { reportFile.Save(); }
+void CMainDialog::OnTakeScreenShot() { screenshotFile.Take(); }
+void CMainDialog::OnCopyToClipboard() { driveFactsClipboard.Copy(); }
+void CMainDialog::OnToggleTransparency() { settings.Toggle(GetHwnd()); }
+
+void CMainDialog::OnExplore() { commands::Explore(shellLauncher, SelectedDriveRoot()); }
+void CMainDialog::OnSearch() { commands::Search(shellLauncher, SelectedDriveRoot()); }
+void CMainDialog::OnDefrag() { commands::Defragment(shellLauncher); }
+void CMainDialog::OnClean() { commands::CleanUp(shellLauncher, SelectedDriveRoot()); }
+void CMainDialog::OnProperties() {
+    commands::ShowProperties(shellLauncher, SelectedDriveRoot(),
+                             reinterpret_cast<std::uintptr_t>(GetHwnd()));
+}
+
+void CMainDialog::OnFormat() {
+    CDriveFormatter::FormatVolume(GetHwnd(), inventory, SelectedDriveRoot());
+}
+void CMainDialog::OnRenameVolume() {
+    if (CVolumeRename::Run(GetHwnd(), SelectedDriveRoot())) {
+        ShowSelectedDrive();
+    }
+}
+void CMainDialog::OnShortcutOnDesktop() {
+    shortcut.CreateDriveShortcut(inventory, SelectedDriveRoot());
+}
+void CMainDialog::OnEmptyRecycleBin() { CRecycleBin::Empty(GetHwnd()); }
 
 void CMainDialog::OnReduce() {
     AddTrayIcon();

@@ -1,12 +1,15 @@
 #include "commands/CDriveFormatter.h"
 
+#include "commands/DriveNumber.h"
+#include "framework/Handles.h"
+
 #include <cstring>
 
 namespace {
 
 // The hook procedure receives no context of its own; both values belong to the
 // user-interface thread and the label is valid only while FormatDrive runs.
-HHOOK activateHook = nullptr;
+fw::Hook activateHook;
 const char* prefillLabel = "";
 
 using FormatFunction = DWORD(WINAPI*)(HWND, UINT, UINT, UINT);
@@ -16,15 +19,23 @@ constexpr UINT FormatOptionFull = 1;
 
 } // namespace
 
+void CDriveFormatter::FormatVolume(HWND owner, const drives::DriveInventory& inventory,
+                                   const std::string& root) {
+    const std::string label = inventory.VolumeLabel(root);
+    const int drive = commands::ShellDriveNumber(root);
+    if (drive >= 0) {
+        FormatDrive(owner, static_cast<UINT>(drive), false, label.c_str());
+    }
+}
+
 int CDriveFormatter::FormatDrive(HWND owner, UINT drive, bool fullOption, const char* label) {
-    HMODULE shell = LoadLibraryA("shell32.dll");
-    if (shell == nullptr) {
+    fw::Library shell(LoadLibraryA("shell32.dll"));
+    if (!shell) {
         return 0;
     }
     const auto format = reinterpret_cast<FormatFunction>(
-        reinterpret_cast<void*>(GetProcAddress(shell, "SHFormatDrive")));
+        reinterpret_cast<void*>(GetProcAddress(shell.Get(), "SHFormatDrive")));
     if (format == nullptr) {
-        FreeLibrary(shell);
         return 0;
     }
     InstallHook(label);
@@ -32,7 +43,6 @@ int CDriveFormatter::FormatDrive(HWND owner, UINT drive, bool fullOption, const 
     // The shell may return without ever showing its dialog.
     RemoveHook();
     prefillLabel = "";
-    FreeLibrary(shell);
     return result != 0 ? 2 : 1;
 }
 
@@ -40,23 +50,20 @@ void CDriveFormatter::InstallHook(const char* label) {
     RemoveHook();
     prefillLabel = label != nullptr ? label : "";
     // A hook of this thread needs no module: its procedure is called in place.
-    activateHook = SetWindowsHookExA(WH_CBT, ActivateHookProc, nullptr, GetCurrentThreadId());
+    activateHook.Reset(SetWindowsHookExA(WH_CBT, ActivateHookProc, nullptr, GetCurrentThreadId()));
 }
 
 void CDriveFormatter::RemoveHook() {
-    if (activateHook != nullptr) {
-        UnhookWindowsHookEx(activateHook);
-        activateHook = nullptr;
-    }
+    activateHook.Reset();
 }
 
 bool CDriveFormatter::HookInstalled() {
-    return activateHook != nullptr;
+    return static_cast<bool>(activateHook);
 }
 
 LRESULT CALLBACK CDriveFormatter::ActivateHookProc(int code, WPARAM wParam, LPARAM lParam) {
     if (code != HCBT_ACTIVATE) {
-        return CallNextHookEx(activateHook, code, wParam, lParam);
+        return CallNextHookEx(activateHook.Get(), code, wParam, lParam);
     }
     EnumChildWindows(reinterpret_cast<HWND>(wParam), PrefillEditProc, 0);
     RemoveHook();

@@ -9,7 +9,7 @@ bool CShellLauncher::Execute(const std::string& verb, const std::string& file, i
     return result > 32;
 }
 
-bool CShellLauncher::ExecuteEx(const commands::ShellExecuteRequest& request) {
+bool CShellLauncher::ExecuteEx(const base::ShellExecuteRequest& request) {
     SHELLEXECUTEINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = request.mask;

@@ -1,10 +1,10 @@
 #pragma once
-#include "commands/ShellActions.h"
-
 // Starts the system's tools through the shell and WinExec.
-class CShellLauncher : public commands::ShellLauncher {
+#include "base/ShellLauncher.h"
+
+class CShellLauncher : public base::ShellLauncher {
   public:
     bool Execute(const std::string& verb, const std::string& file, int show) override;
-    bool ExecuteEx(const commands::ShellExecuteRequest& request) override;
+    bool ExecuteEx(const base::ShellExecuteRequest& request) override;
     bool RunCommandLine(const std::string& commandLine, int show) override;
 };

@@ -1,8 +1,12 @@
 #include "commands/CShortcut.h"
 
+#include "commands/ShortcutNames.h"
+#include "framework/Handles.h"
+
 #include <objidl.h>
 #include <shlobj.h>
 
+#include <ctime>
 #include <vector>
 
 namespace {
@@ -19,15 +23,23 @@ std::wstring Widen(const std::string& text) {
 
 } // namespace
 
+int CShortcut::CreateDriveShortcut(const drives::DriveInventory& inventory,
+                                   const std::string& root) {
+    const std::string label = inventory.VolumeLabel(root);
+    const std::time_t now = std::time(nullptr);
+    const std::string description = commands::ShortcutDescription(std::localtime(&now));
+    return CreateShortcut(root, commands::ShortcutName(label, root), CSIDL_DESKTOP, description,
+                          "", 0);
+}
+
 bool CShortcut::GetSpecialFolderPath(int folder, std::string& path) {
     LPITEMIDLIST itemList = nullptr;
     if (FAILED(SHGetSpecialFolderLocation(nullptr, folder, &itemList))) {
         return false;
     }
+    const fw::CoTaskMem<ITEMIDLIST> itemListOwner(itemList);
     char buffer[MAX_PATH] = {};
-    const BOOL found = SHGetPathFromIDListA(itemList, buffer);
-    CoTaskMemFree(itemList);
-    if (!found) {
+    if (!SHGetPathFromIDListA(itemList, buffer)) {
         return false;
     }
     path = buffer;
@@ -56,25 +68,24 @@ int CShortcut::CreateShortcut(const std::string& target, const std::string& name
 
     const HRESULT com = CoInitialize(nullptr);
     int result = 0;
-    IShellLinkA* link = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                   reinterpret_cast<void**>(&link)))) {
-        link->SetPath(targetPath.c_str());
-        link->SetDescription(description.c_str());
-        if (!arguments.empty()) {
-            link->SetArguments(arguments.c_str());
-        }
-        if (!iconPath.empty()) {
-            link->SetIconLocation(iconPath.c_str(), iconIndex);
-        }
-        IPersistFile* file = nullptr;
-        if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file)))) {
-            if (SUCCEEDED(file->Save(wideLinkPath.c_str(), TRUE))) {
+    {
+        fw::ComPtr<IShellLinkA> link;
+        fw::ComPtr<IPersistFile> file;
+        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
+                                       IID_IShellLinkA, link.PutVoid()))) {
+            link->SetPath(targetPath.c_str());
+            link->SetDescription(description.c_str());
+            if (!arguments.empty()) {
+                link->SetArguments(arguments.c_str());
+            }
+            if (!iconPath.empty()) {
+                link->SetIconLocation(iconPath.c_str(), iconIndex);
+            }
+            if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) &&
+                SUCCEEDED(file->Save(wideLinkPath.c_str(), TRUE))) {
                 result = 1;
             }
-            file->Release();
         }
-        link->Release();
     }
     if (SUCCEEDED(com)) {
         CoUninitialize();

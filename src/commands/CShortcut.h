@@ -1,5 +1,7 @@
 #pragma once
 // Writes shell link files into a special folder such as the desktop.
+#include "drives/DriveInventory.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,6 +15,10 @@ class CShortcut {
     // file. Returns 1 when the link was saved, 0 otherwise.
     int CreateShortcut(const std::string& target, const std::string& name, int folder,
                        const std::string& description, const std::string& iconPath, int iconIndex);
+
+    // A link to the drive on the desktop, named after its volume label read
+    // afresh ("Drive C" without a label), described with the time it was made.
+    int CreateDriveShortcut(const drives::DriveInventory& inventory, const std::string& root);
 
     // The folder's file-system path with a backslash appended.
     static bool GetSpecialFolderPath(int folder, std::string& path);

@@ -5,26 +5,26 @@
 namespace commands {
 
 void Explore(ShellLauncher& launcher, const std::string& root) {
-    launcher.Execute("open", root, ShowDefault);
+    launcher.Execute("open", root, base::ShowDefault);
 }
 
 void ShowProperties(ShellLauncher& launcher, const std::string& root, std::uintptr_t ownerWindow) {
-    ShellExecuteRequest request;
-    request.mask = InvokeIdListMask;
+    base::ShellExecuteRequest request;
+    request.mask = base::InvokeIdListMask;
     request.ownerWindow = ownerWindow;
     request.verb = "properties";
     request.file = root;
-    request.show = Show;
+    request.show = base::Show;
     launcher.ExecuteEx(request);
 }
 
 void Search(ShellLauncher& launcher, const std::string& root) {
-    launcher.Execute("find", root, ShowDefault);
+    launcher.Execute("find", root, base::ShowDefault);
 }
 
 void Defragment(ShellLauncher& launcher) {
-    if (!launcher.Execute("open", "dfrg.msc", ShowDefault)) {
-        launcher.Execute("open", "dfrgui.exe", ShowDefault);
+    if (!launcher.Execute("open", "dfrg.msc", base::ShowDefault)) {
+        launcher.Execute("open", "dfrgui.exe", base::ShowDefault);
     }
 }
 
@@ -38,7 +38,7 @@ std::string CleanUpCommandLine(const std::string& root) {
 }
 
 void CleanUp(ShellLauncher& launcher, const std::string& root) {
-    launcher.RunCommandLine(CleanUpCommandLine(root), ShowDefault);
+    launcher.RunCommandLine(CleanUpCommandLine(root), base::ShowDefault);
 }
 
 } // namespace commands

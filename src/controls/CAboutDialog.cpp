@@ -2,9 +2,8 @@
 
 #include "resource.h"
 
-#include <shellapi.h>
-
-CAboutDialog::CAboutDialog() noexcept : CTrayIconDialog(IDD_ABOUT, nullptr) {}
+CAboutDialog::CAboutDialog(base::ShellLauncher& launcher) noexcept
+    : CTrayIconDialog(IDD_ABOUT, nullptr), launcher(launcher) {}
 
 const fw::MessageMap& CAboutDialog::Messages() {
     static const fw::MessageEntry entries[] = {
@@ -77,10 +76,6 @@ LRESULT CAboutDialog::OnCtlColor(WPARAM, LPARAM) {
     return reinterpret_cast<LRESULT>(controlColorBrush);
 }
 
-void CAboutDialog::OpenHomePage(const char* address) {
-    ShellExecuteA(nullptr, "open", address, nullptr, nullptr, SW_SHOWDEFAULT);
-}
-
 void CAboutDialog::OnVisitHomePage() {
-    OpenHomePage(HomePageAddress);
+    launcher.Execute("open", HomePageAddress, base::ShowDefault);
 }

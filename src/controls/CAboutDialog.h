@@ -1,6 +1,7 @@
 #pragma once
 // The about box: the program's picture, what it is for, its version, and a
 // button that opens the home page in the browser.
+#include "base/ShellLauncher.h"
 #include "controls/CBalloonTip.h"
 #include "controls/CColorLabel.h"
 #include "controls/CImageButton.h"
@@ -15,7 +16,8 @@ class CAboutDialog : public CTrayIconDialog {
     static constexpr COLORREF AboutTextColor = RGB(0, 0, 0);
     static constexpr const char* HomePageAddress = "https://orbelune.example.org/";
 
-    CAboutDialog() noexcept;
+    // The home-page button opens its address through `launcher`.
+    explicit CAboutDialog(base::ShellLauncher& launcher) noexcept;
     ~CAboutDialog() override = default;
 
     static std::string AboutText();
@@ -29,13 +31,12 @@ class CAboutDialog : public CTrayIconDialog {
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
     virtual BOOL PaintBackground(HDC dc);
-    // Opens the address with the shell; seen by tests before the shell is asked.
-    virtual void OpenHomePage(const char* address);
 
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     void OnVisitHomePage();
 
+    base::ShellLauncher& launcher;
     fw::Pen backgroundPen;
     RECT clientRect{};
     HBRUSH controlColorBrush = nullptr;

@@ -98,15 +98,12 @@ void CBalloonTip::SetTipIcon(HICON newIcon) {
         iconHeight = 0;
         return;
     }
-    ICONINFO info{};
-    if (GetIconInfo(icon, &info)) {
-        const controls::PixelSize size = controls::BalloonIconSize(info.xHotspot, info.yHotspot);
+    const fw::IconInfo info(icon);
+    if (info) {
+        const controls::PixelSize size =
+            controls::BalloonIconSize(info.Get().xHotspot, info.Get().yHotspot);
         iconWidth = size.width;
         iconHeight = size.height;
-        if (info.hbmColor != nullptr)
-            DeleteObject(info.hbmColor);
-        if (info.hbmMask != nullptr)
-            DeleteObject(info.hbmMask);
     }
     if (IsAttached())
         RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);

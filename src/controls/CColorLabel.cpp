@@ -16,8 +16,11 @@ const fw::MessageMap& CColorLabel::Messages() {
 }
 
 void CColorLabel::SetLabelTextColor(COLORREF color) {
-    labelTextColor = color == SystemColor ? GetSysColor(COLOR_BTNTEXT) : color;
-    Repaint();
+    const COLORREF wanted = color == SystemColor ? GetSysColor(COLOR_BTNTEXT) : color;
+    if (wanted != labelTextColor) {
+        labelTextColor = wanted;
+        Repaint();
+    }
 }
 
 void CColorLabel::SetLabelBkColor(COLORREF color) {

@@ -1,7 +1,6 @@
 #include "controls/CGradientTextBar.h"
 
 #include "controls/COffscreenDC.h"
-#include "controls/DcStateGuards.h"
 #include "framework/Handles.h"
 
 #include <commctrl.h>
@@ -145,10 +144,10 @@ void CGradientTextBar::DrawBarText(const PaintRecord& paint, controls::Span full
     fw::SelectGuard font(dc, reinterpret_cast<HGDIOBJ>(Send(WM_GETFONT)));
     fw::TextColorGuard color(dc, textColorOnBar);
     fw::BkModeGuard transparent(dc, TRANSPARENT);
-    controls::TextAlignGuard align(dc, TA_CENTER | TA_BOTTOM);
+    fw::TextAlignGuard align(dc, TA_CENTER | TA_BOTTOM);
     POINT windowOrigin{};
     GetWindowOrgEx(dc, &windowOrigin);
-    controls::ViewportOriginGuard viewport(dc);
+    fw::ViewportOriginGuard viewport(dc);
 
     SIZE extent{};
     GetTextExtentPoint32A(dc, text->c_str(), static_cast<int>(text->size()), &extent);

@@ -21,18 +21,11 @@ RECT ToRect(const controls::PixelRect& rect) {
 }
 
 controls::PixelSize IconSize(HICON icon) {
-    controls::PixelSize size{32, 32};
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info))
-        return size;
-    BITMAP bitmap{};
-    if (info.hbmColor != nullptr && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap) != 0)
-        size = controls::PixelSize{bitmap.bmWidth, bitmap.bmHeight};
-    if (info.hbmColor != nullptr)
-        DeleteObject(info.hbmColor);
-    if (info.hbmMask != nullptr)
-        DeleteObject(info.hbmMask);
-    return size;
+    const fw::IconInfo info(icon);
+    if (!info || info.Get().hbmColor == nullptr)
+        return controls::PixelSize{32, 32};
+    const SIZE size = info.Size();
+    return controls::PixelSize{size.cx, size.cy};
 }
 
 } // namespace
@@ -42,16 +35,16 @@ const fw::MessageMap& CImageButton::Messages() {
         fw::OnMessage<&CImageButton::OnMouseMove>(WM_MOUSEMOVE),
         fw::OnMessage<&CImageButton::OnEraseBkgnd>(WM_ERASEBKGND),
         fw::OnMessage<&CImageButton::OnDrawItemReflect>(fw::ReflectBase + WM_DRAWITEM),
+        fw::OnMessage<&CImageButton::OnGetDlgCode>(WM_GETDLGCODE),
+        fw::OnMessage<&CImageButton::OnDoubleClick>(WM_LBUTTONDBLCLK),
+        fw::OnMessage<&CImageButton::OnButtonUp>(WM_LBUTTONUP),
+        fw::OnMessage<&CImageButton::OnPressEnded>(WM_CAPTURECHANGED),
+        fw::OnMessage<&CImageButton::OnPressEnded>(WM_KILLFOCUS),
+        fw::OnMessage<&CImageButton::OnChar>(WM_CHAR),
+        fw::OnMessage<&CImageButton::OnThemeChanged>(WM_THEMECHANGED),
     };
     static const fw::MessageMap map(entries, &COwnerDrawButton::Messages());
     return map;
-}
-
-CImageButton::~CImageButton() {
-    if (theme != nullptr)
-        CThemeApi::CloseThemeData(theme);
-    if (icon != nullptr)
-        DestroyIcon(icon);
 }
 
 void CImageButton::SetIcon(int iconId, int placement) {
@@ -61,9 +54,7 @@ void CImageButton::SetIcon(int iconId, int placement) {
 }
 
 void CImageButton::SetIconHandle(HICON newIcon, int placement) {
-    if (icon != nullptr && icon != newIcon)
-        DestroyIcon(icon);
-    icon = newIcon;
+    icon.Reset(newIcon);
     iconPlacement = placement;
     Redraw();
 }
@@ -74,7 +65,7 @@ void CImageButton::EnableTheme(bool enable) {
 }
 
 bool CImageButton::IsThemed() const {
-    return theme != nullptr && themeEnabled && CThemeApi::IsAppThemed();
+    return theme && themeEnabled && CThemeApi::IsAppThemed();
 }
 
 void CImageButton::Redraw() {
@@ -87,68 +78,61 @@ void CImageButton::SendClick() {
     SendMessageA(GetParent(self), WM_COMMAND, WPARAM(GetDlgCtrlID(self)), LPARAM(self));
 }
 
-LRESULT CImageButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    if (fw::DispatchMessageMap(GetMessageMap(), *this, message, wParam, lParam, result))
-        return result;
-    return DefWindowProc(message, wParam, lParam);
+LRESULT CImageButton::OnGetDlgCode(WPARAM, LPARAM lParam) {
+    const MSG* asked = reinterpret_cast<const MSG*>(lParam);
+    if (asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_TAB)
+        return AdjustDialogCode(0);
+    return AdjustDialogCode(DLGC_WANTALLKEYS);
 }
 
-LRESULT CImageButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_GETDLGCODE: {
-        const MSG* asked = reinterpret_cast<const MSG*>(lParam);
-        if (asked != nullptr && asked->message == WM_KEYDOWN && asked->wParam == VK_TAB)
+LRESULT CImageButton::OnDoubleClick(WPARAM, LPARAM) {
+    // The second press of a double-click counts as a click of its own.
+    Send(BM_SETSTATE, TRUE);
+    keyPressPending = TRUE;
+    SetCapture(GetHwnd());
+    return 0;
+}
+
+LRESULT CImageButton::OnButtonUp(WPARAM, LPARAM) {
+    if (keyPressPending) {
+        Send(BM_SETSTATE, FALSE);
+        keyPressPending = FALSE;
+        SendClick();
+        if (!IsAttached())
             return 0;
-        return DLGC_WANTALLKEYS;
     }
-    case WM_LBUTTONDBLCLK:
-        // The second press of a double-click counts as a click of its own.
-        Send(BM_SETSTATE, TRUE);
-        keyPressPending = TRUE;
-        SetCapture(GetHwnd());
-        return 0;
-    case WM_LBUTTONUP:
-        if (keyPressPending) {
-            Send(BM_SETSTATE, FALSE);
-            keyPressPending = FALSE;
+    return Default();
+}
+
+LRESULT CImageButton::OnPressEnded(WPARAM, LPARAM) {
+    // A release elsewhere ends the held look without a click.
+    if (keyPressPending) {
+        keyPressPending = FALSE;
+        Send(BM_SETSTATE, FALSE);
+    }
+    return Default();
+}
+
+LRESULT CImageButton::OnChar(WPARAM wParam, LPARAM lParam) {
+    // Enter clicks once per key press (auto-repeat ignored); the platform's own
+    // key-down and key-up handling clicks on Space.
+    if (wParam == VK_RETURN) {
+        if ((lParam & (1 << 30)) == 0)
             SendClick();
-            if (!IsAttached())
-                return 0;
-        }
-        break;
-    case WM_CAPTURECHANGED:
-    case WM_KILLFOCUS:
-        // A release elsewhere ends the held look without a click.
-        if (keyPressPending) {
-            keyPressPending = FALSE;
-            Send(BM_SETSTATE, FALSE);
-        }
-        break;
-    case WM_CHAR:
-        // Enter clicks once per key press (auto-repeat ignored); the platform's own
-        // key-down and key-up handling clicks on Space.
-        if (wParam == VK_RETURN) {
-            if ((lParam & (1 << 30)) == 0)
-                SendClick();
-            return 0;
-        }
-        break;
-    case WM_THEMECHANGED:
-        // Reopened at the next drawing, also when the theme was off until now.
-        if (theme != nullptr)
-            CThemeApi::CloseThemeData(theme);
-        theme = nullptr;
-        themeDirty = TRUE;
-        InvalidateRect(GetHwnd(), nullptr, TRUE);
-        break;
-    default:
-        break;
+        return 0;
     }
-    return COwnerDrawButton::DefWindowProc(message, wParam, lParam);
+    return Default();
 }
 
-LRESULT CImageButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
+LRESULT CImageButton::OnThemeChanged(WPARAM, LPARAM) {
+    // Reopened at the next drawing, also when the theme was off until now.
+    theme.Reset();
+    themeDirty = TRUE;
+    InvalidateRect(GetHwnd(), nullptr, TRUE);
+    return Default();
+}
+
+LRESULT CImageButton::OnMouseMove(WPARAM, LPARAM lParam) {
     HWND self = GetHwnd();
     POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     ClientToScreen(self, &point);
@@ -166,7 +150,7 @@ LRESULT CImageButton::OnMouseMove(WPARAM wParam, LPARAM lParam) {
     }
     if (hover != wasHovered)
         InvalidateRect(self, nullptr, TRUE);
-    return DefWindowProc(WM_MOUSEMOVE, wParam, lParam);
+    return Default();
 }
 
 LRESULT CImageButton::OnEraseBkgnd(WPARAM, LPARAM) {
@@ -182,11 +166,8 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
     HWND self = GetHwnd();
     if (themeDirty) {
         themeDirty = FALSE;
-        if (CThemeApi::IsLoaded()) {
-            if (theme != nullptr)
-                CThemeApi::CloseThemeData(theme);
-            theme = CThemeApi::OpenThemeData(self, "Button");
-        }
+        if (CThemeApi::IsLoaded())
+            theme.Reset(CThemeApi::OpenThemeData(self, "Button"));
     }
     const RECT itemRect = item.rcItem;
     // Drawn off-screen on the target's background colour, then copied in one go.
@@ -210,15 +191,16 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
 
     const std::string caption = GetText();
     UINT textFlags = DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE;
-    if (icon == nullptr)
+    if (!icon)
         textFlags |= DT_CENTER;
-    const controls::PixelSize iconSize = icon != nullptr ? IconSize(icon) : controls::PixelSize{};
+    const controls::PixelSize iconSize = icon ? IconSize(icon.Get()) : controls::PixelSize{};
     const controls::ButtonLayout layout =
-        controls::LayOutImageButton(ToPixels(itemRect), iconSize, icon != nullptr, !caption.empty(),
+        controls::LayOutImageButton(ToPixels(itemRect), iconSize, static_cast<bool>(icon),
+                                    !caption.empty(),
                                     iconPlacement, pressed && !themed);
-    if (icon != nullptr) {
+    if (icon) {
         const RECT box = ToRect(layout.iconBox);
-        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon), 0, box.left, box.top,
+        DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.Get()), 0, box.left, box.top,
                    box.right - box.left, box.bottom - box.top,
                    DST_ICON | (disabled ? DSS_DISABLED : DSS_NORMAL));
     }
@@ -241,7 +223,7 @@ void CImageButton::DrawBackground(HDC dc, RECT& frame, bool pressed, bool focuse
             state = ThemeStateHot;
         else if (focused)
             state = ThemeStateDefaulted;
-        CThemeApi::DrawThemeBackground(theme, dc, ThemePartPushButton, state, &frame, nullptr);
+        CThemeApi::DrawThemeBackground(theme.Get(), dc, ThemePartPushButton, state, &frame, nullptr);
         return;
     }
     if (focused) {
@@ -258,13 +240,13 @@ void CImageButton::DrawBackground(HDC dc, RECT& frame, bool pressed, bool focuse
 
 void CImageButton::DrawCaption(HDC dc, const std::string& caption, RECT box, UINT flags,
                                bool themed, bool disabled) {
-    if (icon != nullptr) {
+    if (icon) {
         RECT measured = box;
         DrawTextA(dc, caption.c_str(), -1, &measured, flags | DT_CALCRECT);
         box = ToRect(controls::CentreCaptionVertically(ToPixels(box), ToPixels(measured)));
     }
     if (themed) {
-        CThemeApi::DrawThemeText(theme, dc, ThemePartPushButton, ThemeStateNormal, caption.c_str(),
+        CThemeApi::DrawThemeText(theme.Get(), dc, ThemePartPushButton, ThemeStateNormal, caption.c_str(),
                                  flags, 0, &box);
         return;
     }

@@ -8,7 +8,6 @@
 class CImageButton : public COwnerDrawButton {
   public:
     CImageButton() = default;
-    ~CImageButton() override;
 
     static const fw::MessageMap& Messages();
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
@@ -21,16 +20,20 @@ class CImageButton : public COwnerDrawButton {
     bool IsThemed() const;
 
     bool IsHovered() const noexcept { return hover != FALSE; }
-    HICON GetIcon() const noexcept { return icon; }
+    HICON GetIcon() const noexcept { return icon.Get(); }
 
   protected:
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void DrawItem(const DRAWITEMSTRUCT& item);
 
     LRESULT OnMouseMove(WPARAM wParam, LPARAM lParam);
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItemReflect(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDoubleClick(WPARAM wParam, LPARAM lParam);
+    LRESULT OnButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPressEnded(WPARAM wParam, LPARAM lParam);
+    LRESULT OnChar(WPARAM wParam, LPARAM lParam);
+    LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
 
   private:
     void Redraw();
@@ -41,8 +44,8 @@ class CImageButton : public COwnerDrawButton {
 
     BOOL themeDirty = TRUE;
     BOOL hover = FALSE;
-    CThemeApi::ThemeHandle theme = nullptr;
-    HICON icon = nullptr;
+    CThemeApi::Theme theme;
+    fw::Icon icon;
     int iconPlacement = 1;
     BOOL keyPressPending = FALSE;
     BOOL themeEnabled = TRUE;

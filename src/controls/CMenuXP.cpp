@@ -35,13 +35,10 @@ CMenuXP::CMenuXP()
       textColour(GetSysColor(COLOR_MENUTEXT)), selectedTextColour(GetSysColor(COLOR_HIGHLIGHTTEXT)),
       disabledTextColour(GetSysColor(COLOR_GRAYTEXT)), iconAreaColour(backgroundColour) {
     const LOGFONTA font = MenuLogFont();
-    menuFont = CreateFontIndirectA(&font);
+    menuFont.Reset(CreateFontIndirectA(&font));
 }
 
 CMenuXP::~CMenuXP() {
-    if (menuFont != nullptr) {
-        DeleteObject(menuFont);
-    }
     HMENU menu = GetHandle();
     // Last item first, so that removing a submenu item keeps the positions
     // still to be visited.
@@ -100,7 +97,7 @@ bool CMenuXP::AppendPopup(UINT flags, std::unique_ptr<CMenuXP> submenu,
 
 HFONT CMenuXP::CreateBoldMenuFont() const {
     LOGFONTA font{};
-    GetObjectA(menuFont, sizeof font, &font);
+    GetObjectA(menuFont.Get(), sizeof font, &font);
     font.lfWeight = FW_BOLD;
     return CreateFontIndirectA(&font);
 }
@@ -116,15 +113,14 @@ bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
     if (item->isSeparator) {
         size = MeasureSeparator(checkWidth, GetSystemMetrics(SM_CYMENUCHECK));
     } else {
-        HDC screen = GetWindowDC(nullptr);
-        HFONT bold = CreateBoldMenuFont();
-        HGDIOBJ oldFont = SelectObject(screen, bold);
+        const fw::WindowDc screen = fw::WindowDc::Whole(nullptr);
+        const fw::Font bold(CreateBoldMenuFont());
         RECT textRect{0, 0, 0, 0};
-        DrawTextA(screen, item->text.c_str(), static_cast<int>(item->text.size()), &textRect,
-                  DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
-        SelectObject(screen, oldFont);
-        DeleteObject(bold);
-        ReleaseDC(nullptr, screen);
+        {
+            fw::SelectGuard font(screen.Get(), bold.Get());
+            DrawTextA(screen.Get(), item->text.c_str(), static_cast<int>(item->text.size()),
+                      &textRect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
+        }
         size = MeasureMenuItem(textRect.right - textRect.left, textRect.bottom - textRect.top,
                                checkWidth, item->iconSize);
     }
@@ -163,11 +159,11 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
     if (style_ == MenuStyleFlat) {
         DrawIconArea(dc, ToRect(layout.iconBox), selected, disabled, ticked);
     }
-    if (item->icon != nullptr || ticked) {
+    if (item->icon || ticked) {
         DrawButtonFrame(dc, ToRect(layout.iconBox), selected, disabled, ticked);
     }
-    if (item->icon != nullptr) {
-        DrawItemIcon(dc, ToRect(layout.iconRect), item->icon, selected, disabled, ticked);
+    if (item->icon) {
+        DrawItemIcon(dc, ToRect(layout.iconRect), item->icon.Get(), selected, disabled, ticked);
     } else if (ticked) {
         DrawCheckMark(dc, ToRect(layout.iconRect), selected);
     }
@@ -176,22 +172,18 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
 }
 
 void CMenuXP::FillRectangle(HDC dc, const RECT& rect, COLORREF colour) {
-    HBRUSH brush = CreateSolidBrush(colour);
-    HGDIOBJ oldBrush = SelectObject(dc, brush);
+    const fw::Brush brush(CreateSolidBrush(colour));
+    fw::SelectGuard select(dc, brush.Get());
     PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATCOPY);
-    SelectObject(dc, oldBrush);
-    DeleteObject(brush);
 }
 
 void CMenuXP::DrawBackground(HDC dc, RECT rect, bool selected, bool disabled) {
     const bool flat = style_ == MenuStyleFlat;
     FillRectangle(dc, rect, selected && (!disabled || !flat) ? selectionColour : backgroundColour);
     if (flat && selected && !disabled) {
-        HGDIOBJ oldPen = SelectObject(dc, GetStockObject(BLACK_PEN));
-        HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(HOLLOW_BRUSH));
+        fw::SelectGuard pen(dc, GetStockObject(BLACK_PEN));
+        fw::SelectGuard brush(dc, GetStockObject(HOLLOW_BRUSH));
         Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-        SelectObject(dc, oldBrush);
-        SelectObject(dc, oldPen);
     }
 }
 
@@ -233,34 +225,29 @@ void CMenuXP::DrawItemIcon(HDC dc, RECT rect, HICON icon, bool selected, bool di
 void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly) {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP mask = CreateBitmap(width, height, 1, 1, nullptr);
-    HGDIOBJ oldBitmap = SelectObject(memory, mask);
-    PatBlt(memory, 0, 0, width, height, WHITENESS);
-    DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_MASK);
+    const fw::MemoryDc memory(CreateCompatibleDC(dc));
+    const fw::Bitmap mask(CreateBitmap(width, height, 1, 1, nullptr));
+    fw::SelectGuard maskSelection(memory.Get(), mask.Get());
+    PatBlt(memory.Get(), 0, 0, width, height, WHITENESS);
+    DrawIconEx(memory.Get(), 0, 0, icon, width, height, 0, nullptr, DI_MASK);
 
-    const COLORREF oldBackground = SetBkColor(dc, RGB(255, 255, 255));
-    HBRUSH light = CreateSolidBrush(GetSysColor(shadowOnly ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT));
-    HBRUSH shadow = CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW));
-    HGDIOBJ oldBrush = SelectObject(dc, light);
-    BitBlt(dc, rect.left + 1, rect.top + 1, width, height, memory, 0, 0, PSDPxax);
-    SelectObject(dc, shadow);
-    BitBlt(dc, rect.left, rect.top, width, height, memory, 0, 0, PSDPxax);
-
-    SelectObject(dc, oldBrush);
-    SetBkColor(dc, oldBackground);
-    DeleteObject(light);
-    DeleteObject(shadow);
-    SelectObject(memory, oldBitmap);
-    DeleteObject(mask);
-    DeleteDC(memory);
+    fw::BkColorGuard background(dc, RGB(255, 255, 255));
+    const fw::Brush light(
+        CreateSolidBrush(GetSysColor(shadowOnly ? COLOR_BTNSHADOW : COLOR_BTNHIGHLIGHT)));
+    const fw::Brush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
+    {
+        fw::SelectGuard brush(dc, light.Get());
+        BitBlt(dc, rect.left + 1, rect.top + 1, width, height, memory.Get(), 0, 0, PSDPxax);
+    }
+    fw::SelectGuard brush(dc, shadow.Get());
+    BitBlt(dc, rect.left, rect.top, width, height, memory.Get(), 0, 0, PSDPxax);
 }
 
 void CMenuXP::DrawCheckMark(HDC dc, RECT rect, bool) {
     MenuPoint tick[3];
     CheckMarkPoints(ToMenuRect(rect), tick);
-    HPEN pen = CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
-    HGDIOBJ oldPen = SelectObject(dc, pen);
+    const fw::Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    fw::SelectGuard select(dc, pen.Get());
     for (int lower = 0; lower < 3; ++lower) {
         POINT points[3];
         for (int i = 0; i < 3; ++i) {
@@ -268,15 +255,13 @@ void CMenuXP::DrawCheckMark(HDC dc, RECT rect, bool) {
         }
         Polyline(dc, points, 3);
     }
-    SelectObject(dc, oldPen);
-    DeleteObject(pen);
 }
 
 void CMenuXP::DrawItemText(HDC dc, RECT rect, const std::string& text, bool selected, bool disabled,
                            bool isDefault) {
-    HFONT bold = isDefault ? CreateBoldMenuFont() : nullptr;
-    HGDIOBJ oldFont = SelectObject(dc, bold != nullptr ? bold : menuFont);
-    const int oldMode = SetBkMode(dc, TRANSPARENT);
+    const fw::Font bold(isDefault ? CreateBoldMenuFont() : nullptr);
+    fw::SelectGuard font(dc, bold ? bold.Get() : menuFont.Get());
+    fw::BkModeGuard mode(dc, TRANSPARENT);
     if (disabled) {
         if (!selected || style_ == MenuStyleFlat) {
             RECT engraved = rect;
@@ -286,11 +271,6 @@ void CMenuXP::DrawItemText(HDC dc, RECT rect, const std::string& text, bool sele
         DrawMenuText(dc, rect, text, disabledTextColour);
     } else {
         DrawMenuText(dc, rect, text, selected ? selectedTextColour : textColour);
-    }
-    SetBkMode(dc, oldMode);
-    SelectObject(dc, oldFont);
-    if (bold != nullptr) {
-        DeleteObject(bold);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/CMenuXPItem.h"
+#include "framework/Handles.h"
 #include "framework/Menu.h"
 
 #include <windows.h>
@@ -48,7 +49,7 @@ class CMenuXP : public fw::Menu {
     HFONT CreateBoldMenuFont() const;
     void FillRectangle(HDC dc, const RECT& rect, COLORREF colour);
 
-    HFONT menuFont = nullptr;
+    fw::Font menuFont;
     COLORREF backgroundColour;
     COLORREF selectionColour;
     COLORREF textColour;

@@ -9,9 +9,6 @@ CMenuXPItem::CMenuXPItem() : isSeparator(true) {}
 
 CMenuXPItem::~CMenuXPItem() {
     signature = 0;
-    if (icon != nullptr) {
-        DestroyIcon(icon);
-    }
 }
 
 CMenuXPItem* CMenuXPItem::FromItemData(ULONG_PTR itemData) {

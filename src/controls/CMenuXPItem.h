@@ -1,4 +1,6 @@
 #pragma once
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -28,7 +30,7 @@ class CMenuXPItem {
     std::uint32_t commandId = 0;
     bool isSeparator = false;
     std::string text;
-    HICON icon = nullptr;
+    fw::Icon icon;
     int iconSize = 16;
 };
 

@@ -21,12 +21,11 @@ void COwnerDrawButton::PreSubclassWindow() {
     ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW, SWP_FRAMECHANGED);
 }
 
-LRESULT COwnerDrawButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallPrevious(message, wParam, lParam);
+LRESULT COwnerDrawButton::OnGetDlgCode(WPARAM, LPARAM) {
+    return AdjustDialogCode(Default());
 }
 
-LRESULT COwnerDrawButton::OnGetDlgCode(WPARAM wParam, LPARAM lParam) {
-    LRESULT code = DefWindowProc(WM_GETDLGCODE, wParam, lParam);
+LRESULT COwnerDrawButton::AdjustDialogCode(LRESULT code) const noexcept {
     if (buttonType == BS_RADIOBUTTON || buttonType == BS_AUTORADIOBUTTON)
         code |= DLGC_RADIOBUTTON;
     else if (buttonType == BS_GROUPBOX)
@@ -44,5 +43,5 @@ LRESULT COwnerDrawButton::OnSetStyle(WPARAM wParam, LPARAM lParam) {
         isDefault = FALSE;
     // The dialog manager's default-button changes must never make it a plain button again.
     const WPARAM ownerDrawn = (wParam & ~WPARAM(0x4)) | BS_OWNERDRAW;
-    return DefWindowProc(BM_SETSTYLE, ownerDrawn, lParam);
+    return Default(ownerDrawn, lParam);
 }

@@ -15,8 +15,8 @@ class COwnerDrawButton : public fw::Window {
 
   protected:
     void PreSubclassWindow() override;
-    // The processing a handler falls back to; derived buttons put theirs in front.
-    virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog code of a button of this one's type, from `code` as asked.
+    LRESULT AdjustDialogCode(LRESULT code) const noexcept;
 
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);

@@ -9,7 +9,7 @@ CThemeApi::GetThemeBackgroundContentRectFn CThemeApi::getThemeBackgroundContentR
 CThemeApi::IsAppThemedFn CThemeApi::isAppThemed = nullptr;
 CThemeApi::IsThemeActiveFn CThemeApi::isThemeActive = nullptr;
 CThemeApi::OpenThemeDataFn CThemeApi::openThemeData = nullptr;
-HMODULE CThemeApi::library = nullptr;
+fw::Library CThemeApi::library;
 bool CThemeApi::loaded = false;
 int CThemeApi::referenceCount = 0;
 
@@ -48,30 +48,28 @@ CThemeApi::~CThemeApi() {
 }
 
 void CThemeApi::Load() {
-    library = LoadLibraryA("UXTHEME.DLL");
-    if (library == nullptr)
+    library.Reset(LoadLibraryA("UXTHEME.DLL"));
+    if (!library)
         return;
     // All seven are looked up in this order; a missing one makes the table unusable.
+    HMODULE module = library.Get();
     const bool found =
-        LookUp(library, "CloseThemeData", closeThemeData) &&
-        LookUp(library, "DrawThemeBackground", drawThemeBackground) &&
-        LookUp(library, "DrawThemeText", drawThemeText) &&
-        LookUp(library, "GetThemeBackgroundContentRect", getThemeBackgroundContentRect) &&
-        LookUp(library, "IsAppThemed", isAppThemed) &&
-        LookUp(library, "IsThemeActive", isThemeActive) &&
-        LookUp(library, "OpenThemeData", openThemeData);
+        LookUp(module, "CloseThemeData", closeThemeData) &&
+        LookUp(module, "DrawThemeBackground", drawThemeBackground) &&
+        LookUp(module, "DrawThemeText", drawThemeText) &&
+        LookUp(module, "GetThemeBackgroundContentRect", getThemeBackgroundContentRect) &&
+        LookUp(module, "IsAppThemed", isAppThemed) &&
+        LookUp(module, "IsThemeActive", isThemeActive) &&
+        LookUp(module, "OpenThemeData", openThemeData);
     if (found) {
         loaded = true;
         return;
     }
-    FreeLibrary(library);
-    library = nullptr;
+    library.Reset();
 }
 
 void CThemeApi::Unload() {
-    if (library != nullptr)
-        FreeLibrary(library);
-    library = nullptr;
+    library.Reset();
     loaded = false;
 }
 

@@ -2,11 +2,16 @@
 // The visual-style functions, looked up at run time in the visual-styles library
 // so that the program also runs where it is missing. One table for the process;
 // every wrapper answers false, 0 or nothing while the table is incomplete.
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 class CThemeApi {
   public:
     using ThemeHandle = HANDLE;
+    struct ThemeTraits;
+    // An open theme, closed when it goes out of scope.
+    using Theme = fw::UniqueHandle<ThemeTraits>;
 
     CThemeApi();
     ~CThemeApi();
@@ -44,9 +49,14 @@ class CThemeApi {
     static IsAppThemedFn isAppThemed;
     static IsThemeActiveFn isThemeActive;
     static OpenThemeDataFn openThemeData;
-    static HMODULE library;
+    static fw::Library library;
     static bool loaded;
     static int referenceCount;
+};
+
+struct CThemeApi::ThemeTraits {
+    using Handle = HANDLE;
+    static void Close(HANDLE theme) noexcept { CThemeApi::CloseThemeData(theme); }
 };
 
 // Push-button part and states of the visual styles.

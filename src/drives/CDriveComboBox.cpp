@@ -18,8 +18,11 @@ void CDriveComboBox::SetItemIcon(int index, int iconId) {
 }
 
 void CDriveComboBox::SetItemBold(int index, bool bold) {
-    items[index].bold = bold;
-    Repaint();
+    ItemRecord& item = items[index];
+    if (item.bold != bold) {
+        item.bold = bold;
+        Repaint();
+    }
 }
 
 bool CDriveComboBox::IsItemBold(int index) const {

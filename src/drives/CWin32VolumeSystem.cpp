@@ -4,6 +4,10 @@
 
 using drives::DriveType;
 
+std::uint32_t CWin32VolumeSystem::LogicalDrives() {
+    return GetLogicalDrives();
+}
+
 DriveType CWin32VolumeSystem::QueryDriveType(const std::string& root) {
     switch (GetDriveTypeA(root.c_str())) {
     case DRIVE_NO_ROOT_DIR:

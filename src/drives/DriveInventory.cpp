@@ -63,8 +63,7 @@ void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space) {
     facts.freeText = SizeText("Free: %.2f GB ", facts.totalFreeBytes);
 }
 
-void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info,
-                            const char* maxLengthFormat) {
+void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info) {
     facts.volumeName = info.volumeName;
     facts.fileSystemName = info.fileSystemName;
     facts.serialNumber = info.serialNumber;
@@ -72,86 +71,112 @@ void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info,
     facts.fileSystemFlags = info.fileSystemFlags;
     facts.volumeNameText = base::Format("Volume Name: %s", facts.volumeName.c_str());
     facts.serialNumberText = SerialNumberText(facts.serialNumber);
-    facts.maxNameLengthText = base::Format(maxLengthFormat, static_cast<int>(facts.maxComponentLength));
+    facts.maxNameLengthText = base::Format("Max Filename Length Support: %d",
+                                           static_cast<int>(facts.maxComponentLength));
     facts.fileSystemText = base::Format("File System: %s", facts.fileSystemName.c_str());
 }
 
-bool DriveInventory::QueryFixedDrive(const char* root) {
-    if (system_.QueryDriveType(root) != DriveType::Fixed) {
-        return false;
+std::vector<std::string> DriveSnapshot::Roots() const {
+    std::vector<std::string> roots;
+    roots.reserve(fixedDrives.size());
+    for (const FixedDrive& drive : fixedDrives) {
+        roots.push_back(drive.root);
     }
-    DiskSpace space;
-    if (!system_.QueryDiskFreeSpace(root, space)) {
-        return false;
-    }
-    facts.freeBytesAvailable = space.freeBytesAvailable;
-    facts.totalBytes = space.totalBytes;
-    facts.totalFreeBytes = space.totalFreeBytes;
-    return true;
+    return roots;
 }
 
-void DriveInventory::BuildFixedDriveList() {
-    FixedDriveList.clear();
-    for (const char* root : DriveRootTable) {
-        if (QueryFixedDrive(root)) {
-            FixedDriveList.push_back(base::Format("%s", root));
+const DiskSpace* DriveSnapshot::SpaceOf(const std::string& root) const {
+    for (const FixedDrive& drive : fixedDrives) {
+        if (drive.root == root) {
+            return &drive.space;
         }
     }
+    return nullptr;
 }
 
-void DriveInventory::QueryVolumeFacts(std::string root) {
-    facts.freePercent = 0.0f;
-    facts.usedBarValue = 0.0f;
-
-    DiskSpace space;
-    if (system_.QueryDiskFreeSpace(root, space)) {
-        ApplyDiskSpace(facts, space);
+FixedDriveTotals TotalsOf(const std::vector<FixedDrive>& drives) {
+    FixedDriveTotals totals;
+    for (const FixedDrive& drive : drives) {
+        const DiskSpace& space = drive.space;
+        totals.capacityGB += space.totalBytes >> 30;
+        totals.usedGB += (space.totalBytes - space.totalFreeBytes) >> 30;
+        totals.freeGB += space.totalFreeBytes >> 30;
     }
-    // A failed query keeps the texts; the percentages follow the counters held.
-    facts.freePercent = FreePercentOf(facts.totalFreeBytes, facts.totalBytes);
-    facts.usedBarValue = UsedBarValueOf(facts.usedBytes, facts.totalBytes);
-
-    VolumeInformation info;
-    if (system_.QueryVolumeInformation(root, info)) {
-        ApplyVolumeInformation(facts, info);
+    if (totals.capacityGB != 0) {
+        totals.usedPercent = totals.usedGB * 100 / totals.capacityGB;
+        totals.freeTotalPercent = totals.freeGB * 100 / totals.capacityGB;
     }
+    return totals;
 }
 
-std::string DriveInventory::CapacityTotalText() {
-    totals.capacityGB = 0;
-    for (const char* root : DriveRootTable) {
-        if (QueryFixedDrive(root)) {
-            totals.capacityGB += facts.totalBytes >> 30;
-        }
-    }
-    return base::Format(". Storage Capacity: %llu GB", static_cast<unsigned long long>(totals.capacityGB));
+std::string CapacityTotalText(const FixedDriveTotals& totals) {
+    return base::Format(". Storage Capacity: %llu GB",
+                        static_cast<unsigned long long>(totals.capacityGB));
 }
 
-std::string DriveInventory::UsedTotalText() {
-    totals.usedGB = 0;
-    totals.capacityGB = 0;
-    for (const char* root : DriveRootTable) {
-        if (QueryFixedDrive(root)) {
-            facts.usedBytes = facts.totalBytes - facts.totalFreeBytes;
-            totals.usedGB += facts.usedBytes >> 30;
-            totals.capacityGB += facts.totalBytes >> 30;
-        }
-    }
-    totals.usedPercent = totals.capacityGB == 0 ? 0 : totals.usedGB * 100 / totals.capacityGB;
+std::string UsedTotalText(const FixedDriveTotals& totals) {
     return base::Format(". Used: %llu GB", static_cast<unsigned long long>(totals.usedGB));
 }
 
-std::string DriveInventory::FreeTotalText() {
-    totals.freeGB = 0;
-    totals.capacityGB = 0;
-    for (const char* root : DriveRootTable) {
-        if (QueryFixedDrive(root)) {
-            totals.freeGB += facts.totalFreeBytes >> 30;
-            totals.capacityGB += facts.totalBytes >> 30;
+std::string FreeTotalText(const FixedDriveTotals& totals) {
+    return base::Format(". Free: %llu GB", static_cast<unsigned long long>(totals.freeGB));
+}
+
+DriveSnapshot DriveInventory::TakeSnapshot() const {
+    DriveSnapshot snapshot;
+    std::uint32_t letters = system_.LogicalDrives();
+    if (letters == 0) {
+        letters = ~std::uint32_t{0}; // unknown: every root is asked
+    }
+    for (std::size_t i = 0; i < DriveRootTable.size(); ++i) {
+        const char* root = DriveRootTable[i];
+        if ((letters & (std::uint32_t{1} << (i + 2))) == 0 ||
+            system_.QueryDriveType(root) != DriveType::Fixed) {
+            continue;
+        }
+        FixedDrive drive{root, {}};
+        if (system_.QueryDiskFreeSpace(root, drive.space)) {
+            snapshot.fixedDrives.push_back(std::move(drive));
         }
     }
-    totals.freeTotalPercent = totals.capacityGB == 0 ? 0 : totals.freeGB * 100 / totals.capacityGB;
-    return base::Format(". Free: %llu GB", static_cast<unsigned long long>(totals.freeGB));
+    snapshot.totals = TotalsOf(snapshot.fixedDrives);
+    return snapshot;
+}
+
+VolumeFacts DriveInventory::Complete(const std::string& root, VolumeFacts facts) const {
+    facts.freePercent = FreePercentOf(facts.totalFreeBytes, facts.totalBytes);
+    facts.usedBarValue = UsedBarValueOf(facts.usedBytes, facts.totalBytes);
+    VolumeInformation info;
+    facts.volumeRead = system_.QueryVolumeInformation(root, info);
+    if (facts.volumeRead) {
+        ApplyVolumeInformation(facts, info);
+    }
+    return facts;
+}
+
+VolumeFacts DriveInventory::Query(const std::string& root, VolumeFacts held) const {
+    DiskSpace space;
+    held.spaceRead = system_.QueryDiskFreeSpace(root, space);
+    if (held.spaceRead) {
+        ApplyDiskSpace(held, space);
+    }
+    return Complete(root, std::move(held));
+}
+
+VolumeFacts DriveInventory::Query(const std::string& root, VolumeFacts held,
+                                  const DriveSnapshot& snapshot) const {
+    const DiskSpace* space = snapshot.SpaceOf(root);
+    if (space == nullptr) {
+        return Query(root, std::move(held));
+    }
+    held.spaceRead = true;
+    ApplyDiskSpace(held, *space);
+    return Complete(root, std::move(held));
+}
+
+std::string DriveInventory::VolumeLabel(const std::string& root) const {
+    VolumeInformation info;
+    return system_.QueryVolumeInformation(root, info) ? info.volumeName : std::string();
 }
 
 std::string DriveInventory::FindSystemDriveRoot() {
@@ -163,10 +188,10 @@ std::string DriveInventory::FindSystemDriveRoot() {
     const std::size_t slash = windowsDirectory.find_last_of("\\/");
     if (slash == std::string::npos || slash + 1 == windowsDirectory.size() ||
         !system_.PathExists(windowsDirectory)) {
-        return systemDriveRoot;
+        return systemDriveRoot_;
     }
-    systemDriveRoot = windowsDirectory.substr(0, slash + 1);
-    return systemDriveRoot;
+    systemDriveRoot_ = windowsDirectory.substr(0, slash + 1);
+    return systemDriveRoot_;
 }
 
 } // namespace drives

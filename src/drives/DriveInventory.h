@@ -1,6 +1,8 @@
 #pragma once
-// The fixed drives of the machine, the facts of the volume queried last and the
-// whole-gigabyte totals over all fixed drives.
+// What the program knows about drives, as values: the facts of one volume, and
+// one snapshot of all fixed drives with their whole-gigabyte totals. The
+// inventory asks the volume system and hands back values; it keeps nothing but
+// the system drive it found at start-up.
 #include "drives/VolumeSystem.h"
 
 #include <array>
@@ -34,14 +36,14 @@ struct VolumeFacts {
     std::uint64_t usedBytes = 0;
     float freePercent = 0.0f;
     float usedBarValue = 0.0f;
+    // Whether the last query's two questions were answered.
+    bool spaceRead = false;
+    bool volumeRead = false;
 };
 
 // Takes the answers of the two volume queries into the facts with their texts.
-// The report words the maximum length differently from the drive view.
-constexpr const char* ViewMaxLengthFormat = "Max Filename Length Support: %d";
 void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space);
-void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info,
-                            const char* maxLengthFormat = ViewMaxLengthFormat);
+void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info);
 
 struct FixedDriveTotals {
     std::uint64_t capacityGB = 0;
@@ -50,6 +52,29 @@ struct FixedDriveTotals {
     std::uint64_t usedGB = 0;
     std::uint64_t usedPercent = 0;
 };
+
+// A fixed drive whose space could be read.
+struct FixedDrive {
+    std::string root;
+    DiskSpace space;
+};
+
+// One pass over the drives: the fixed ones in DriveRootTable order and their totals.
+struct DriveSnapshot {
+    std::vector<FixedDrive> fixedDrives;
+    FixedDriveTotals totals;
+
+    std::vector<std::string> Roots() const;
+    // The space read for `root` in this pass, or null when it is not listed.
+    const DiskSpace* SpaceOf(const std::string& root) const;
+};
+
+// Each drive's sizes are cut to whole gigabytes before they are added; the
+// percentages are 0 when no capacity counts.
+FixedDriveTotals TotalsOf(const std::vector<FixedDrive>& drives);
+std::string CapacityTotalText(const FixedDriveTotals& totals);
+std::string UsedTotalText(const FixedDriveTotals& totals);
+std::string FreeTotalText(const FixedDriveTotals& totals);
 
 // "Serial Number: " and the serial's first and last four hexadecimal digits.
 std::string SerialNumberText(std::uint32_t serialNumber);
@@ -62,8 +87,8 @@ float UsedBarValueOf(std::uint64_t usedBytes, std::uint64_t totalBytes);
 int BarPosition(float value);
 
 // Colour rules of the drive view.
-bool FreeSpaceIsLow(float freePercent);             // below 10 % (not a number: no)
-bool UsedTotalIsHigh(std::uint64_t usedPercent);    // above 89 %
+bool FreeSpaceIsLow(float freePercent);              // below 10 % (not a number: no)
+bool UsedTotalIsHigh(std::uint64_t usedPercent);     // above 89 %
 bool FreeTotalIsLow(std::uint64_t freeTotalPercent); // below 10 %
 
 bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot);
@@ -72,27 +97,33 @@ class DriveInventory {
 public:
     explicit DriveInventory(VolumeSystem& system) : system_(system) {}
 
-    void BuildFixedDriveList();
-    void QueryVolumeFacts(std::string root);
-    std::string CapacityTotalText();
-    std::string UsedTotalText();
-    std::string FreeTotalText();
+    // Asks which letters exist, the type of each of those, and the space of
+    // each fixed drive: once each.
+    DriveSnapshot TakeSnapshot() const;
+
+    // The facts of `root`, starting from `held`: what the system answers
+    // replaces it; a question that fails leaves its texts and counters as held,
+    // and the percentages follow the counters. With a snapshot, its space of
+    // the root is taken instead of asking again.
+    VolumeFacts Query(const std::string& root, VolumeFacts held = {}) const;
+    VolumeFacts Query(const std::string& root, VolumeFacts held, const DriveSnapshot& snapshot) const;
+
+    // The volume label read afresh; empty when the volume cannot be read.
+    std::string VolumeLabel(const std::string& root) const;
+
+    // Finds the folder that holds the Windows directory ("C:\") and keeps it;
+    // "Not find" when the Windows directory cannot be read.
     std::string FindSystemDriveRoot();
     bool IsSystemDrive(const std::string& root) const {
-        return drives::IsSystemDrive(root, systemDriveRoot);
+        return drives::IsSystemDrive(root, systemDriveRoot_);
     }
-
-    VolumeSystem& System() { return system_; }
-
-    std::vector<std::string> FixedDriveList;
-    VolumeFacts facts;
-    FixedDriveTotals totals;
-    std::string systemDriveRoot;
+    const std::string& SystemDriveRoot() const noexcept { return systemDriveRoot_; }
 
 private:
-    bool QueryFixedDrive(const char* root);
+    VolumeFacts Complete(const std::string& root, VolumeFacts facts) const;
 
     VolumeSystem& system_;
+    std::string systemDriveRoot_;
 };
 
 } // namespace drives

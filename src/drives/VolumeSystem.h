@@ -25,6 +25,8 @@ struct VolumeInformation {
 class VolumeSystem {
 public:
     virtual ~VolumeSystem() = default;
+    // The drive letters that exist: bit 0 for A, bit 2 for C; 0 when unknown.
+    virtual std::uint32_t LogicalDrives() = 0;
     virtual DriveType QueryDriveType(const std::string& root) = 0;
     virtual bool QueryDiskFreeSpace(const std::string& root, DiskSpace& space) = 0;
     virtual bool QueryVolumeInformation(const std::string& root, VolumeInformation& info) = 0;

@@ -64,46 +64,35 @@ bool WriteBitmap(std::FILE* file, HDC deviceContext, HBITMAP bitmap) {
 
 } // namespace
 
-CWindowCapture::~CWindowCapture() {
-    if (captureBitmap_ != nullptr && !onClipboard_) {
-        DeleteObject(captureBitmap_);
-    }
-    if (captureDC_ != nullptr) {
-        ReleaseDC(window_, captureDC_);
-    }
-}
-
 bool CWindowCapture::CaptureWindowBitmap(HWND window, HWND clipboardOwner) {
     RECT bounds = {};
-    if (captureDC_ != nullptr || !GetWindowRect(window, &bounds)) {
+    if (captureDC_ || onClipboard_ || !GetWindowRect(window, &bounds)) {
         return false;
     }
     // Paint what is still pending (the area a closed menu uncovered, controls not
     // yet drawn), or the picture shows it unpainted.
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    window_ = window;
-    captureDC_ = GetWindowDC(window);
-    if (captureDC_ == nullptr) {
+    captureDC_ = fw::WindowDc::Whole(window);
+    if (!captureDC_) {
         return false;
     }
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
-    HDC memoryDC = CreateCompatibleDC(captureDC_);
-    captureBitmap_ = CreateCompatibleBitmap(captureDC_, width, height);
-    if (memoryDC == nullptr || captureBitmap_ == nullptr) {
-        if (memoryDC != nullptr) {
-            DeleteDC(memoryDC);
-        }
+    fw::MemoryDc memory(CreateCompatibleDC(captureDC_.Get()));
+    captureBitmap_.Reset(CreateCompatibleBitmap(captureDC_.Get(), width, height));
+    if (!memory || !captureBitmap_) {
         return false;
     }
-    HGDIOBJ previous = SelectObject(memoryDC, captureBitmap_);
-    BitBlt(memoryDC, 0, 0, width, height, captureDC_, 0, 0, SRCCOPY);
-    SelectObject(memoryDC, previous);
-    DeleteDC(memoryDC);
-
+    {
+        fw::SelectGuard select(memory.Get(), captureBitmap_.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, captureDC_.Get(), 0, 0, SRCCOPY);
+    }
     if (OpenClipboard(clipboardOwner)) {
         EmptyClipboard();
-        onClipboard_ = SetClipboardData(CF_BITMAP, captureBitmap_) != nullptr;
+        if (SetClipboardData(CF_BITMAP, captureBitmap_.Get()) != nullptr) {
+            onClipboard_ = true;
+            clipboardBitmap_ = captureBitmap_.Release();
+        }
         CloseClipboard();
     }
     return true;

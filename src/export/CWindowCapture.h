@@ -1,5 +1,7 @@
 #pragma once
 // The picture of a whole window, frame included, and its bitmap file.
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 #include <string>
@@ -9,16 +11,14 @@ class CWindowCapture {
     CWindowCapture() = default;
     CWindowCapture(const CWindowCapture&) = delete;
     CWindowCapture& operator=(const CWindowCapture&) = delete;
-    // Releases the window device context, and the bitmap unless the clipboard
-    // owns it.
-    ~CWindowCapture();
 
     // Copies the window's pixels into a bitmap of its outer size and puts that
     // bitmap on the clipboard when the clipboard can be opened.
     bool CaptureWindowBitmap(HWND window, HWND clipboardOwner);
 
-    HDC captureDCHandle() const { return captureDC_; }
-    HBITMAP captureBitmap() const { return captureBitmap_; }
+    HDC captureDCHandle() const { return captureDC_.Get(); }
+    // The picture; the clipboard owns it once it was put there.
+    HBITMAP captureBitmap() const { return onClipboard_ ? clipboardBitmap_ : captureBitmap_.Get(); }
     bool BitmapOnClipboard() const { return onClipboard_; }
 
     // Writes an uncompressed bitmap file of the bitmap's depth; true only when
@@ -26,8 +26,8 @@ class CWindowCapture {
     static bool SaveBitmapFile(HDC deviceContext, HBITMAP bitmap, const std::string& path);
 
   private:
-    HWND window_ = nullptr;
-    HDC captureDC_ = nullptr;
-    HBITMAP captureBitmap_ = nullptr;
+    fw::WindowDc captureDC_;
+    fw::Bitmap captureBitmap_;
+    HBITMAP clipboardBitmap_ = nullptr;
     bool onClipboard_ = false;
 };

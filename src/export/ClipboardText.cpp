@@ -2,10 +2,8 @@
 
 namespace exports {
 
-std::string ClipboardTextFor(drives::DriveInventory& inventory, const std::string& root) {
+std::string ClipboardTextFor(const std::string& root, const drives::VolumeFacts& facts) {
     std::string text = root + "\r\n";
-    inventory.QueryVolumeFacts(root);
-    const drives::VolumeFacts& facts = inventory.facts;
     for (const std::string* line :
          {&facts.volumeNameText, &facts.capacityText, &facts.usedText, &facts.freeText,
           &facts.serialNumberText, &facts.maxNameLengthText}) {

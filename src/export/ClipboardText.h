@@ -6,8 +6,8 @@
 
 namespace exports {
 
-// Queries `root` afresh and returns its root and seven fact lines, separated
-// by CR LF, without a line end after the last.
-std::string ClipboardTextFor(drives::DriveInventory& inventory, const std::string& root);
+// The root and seven fact lines, separated by CR LF, without a line end after
+// the last.
+std::string ClipboardTextFor(const std::string& root, const drives::VolumeFacts& facts);
 
 } // namespace exports

@@ -5,6 +5,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 namespace exports {
 
@@ -14,11 +15,21 @@ struct ReportHeader {
     std::string dateText;
 };
 
-// The whole report, CR LF line ends written explicitly and none after the last
-// line. Queries every drive of the inventory's FixedDriveList afresh; the
-// inventory's facts hold the last listed drive's values afterwards, and its
-// totals are recomputed.
-std::string BuildDriveReport(drives::DriveInventory& inventory, const ReportHeader& header);
+// One listed drive as the report shows it; its block is written when both
+// volume questions were answered.
+struct ReportedDrive {
+    std::string root;
+    drives::VolumeFacts facts;
+    bool systemDrive = false;
+};
+
+// Asks every root afresh.
+std::vector<ReportedDrive> QueryReportedDrives(const drives::DriveInventory& inventory,
+                                               const std::vector<std::string>& roots);
+
+// The whole report, CR LF line ends written explicitly and none after the last line.
+std::string BuildDriveReport(const ReportHeader& header, const std::vector<ReportedDrive>& drives,
+                             const drives::FixedDriveTotals& totals);
 
 // "12/05/26 03:41:47"; empty when the time cannot be formatted.
 std::string ReportDateText(const std::tm& localTime);

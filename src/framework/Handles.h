@@ -2,6 +2,7 @@
 // Move-only owners of Windows handles. Each owner releases its handle with the
 // matching API call when it goes out of scope; copying is not allowed.
 #include <windows.h>
+#include <objbase.h>
 
 #include <utility>
 
@@ -76,6 +77,11 @@ struct HookTraits {
     using Handle = HHOOK;
     static void Close(HHOOK handle) noexcept { UnhookWindowsHookEx(handle); }
 };
+template <typename T>
+struct CoTaskMemTraits {
+    using Handle = T*;
+    static void Close(T* memory) noexcept { CoTaskMemFree(memory); }
+};
 
 using Font = UniqueHandle<GdiObjectTraits<HFONT>>;
 using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
@@ -89,6 +95,82 @@ using Library = UniqueHandle<LibraryTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using Hook = UniqueHandle<HookTraits>;
+template <typename T>
+using CoTaskMem = UniqueHandle<CoTaskMemTraits<T>>;
+
+// A COM interface pointer, released when it goes out of scope.
+template <typename Interface>
+class ComPtr {
+public:
+    ComPtr() noexcept = default;
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        if (this != &other) {
+            Reset();
+            pointer_ = std::exchange(other.pointer_, nullptr);
+        }
+        return *this;
+    }
+    ~ComPtr() { Reset(); }
+
+    Interface* Get() const noexcept { return pointer_; }
+    Interface* operator->() const noexcept { return pointer_; }
+    explicit operator bool() const noexcept { return pointer_ != nullptr; }
+    // For the out-parameter of CoCreateInstance and QueryInterface.
+    void** PutVoid() noexcept {
+        Reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+    void Reset() noexcept {
+        if (pointer_ != nullptr) {
+            pointer_->Release();
+            pointer_ = nullptr;
+        }
+    }
+
+private:
+    Interface* pointer_ = nullptr;
+};
+
+// The two bitmaps GetIconInfo hands out with an icon's description.
+class IconInfo {
+public:
+    explicit IconInfo(HICON icon) noexcept : valid_(icon != nullptr && GetIconInfo(icon, &info_)) {}
+    IconInfo(const IconInfo&) = delete;
+    IconInfo& operator=(const IconInfo&) = delete;
+    ~IconInfo() {
+        if (valid_) {
+            if (info_.hbmColor != nullptr) {
+                DeleteObject(info_.hbmColor);
+            }
+            if (info_.hbmMask != nullptr) {
+                DeleteObject(info_.hbmMask);
+            }
+        }
+    }
+    explicit operator bool() const noexcept { return valid_; }
+    const ICONINFO& Get() const noexcept { return info_; }
+    // The icon's size from its colour bitmap (its mask for a monochrome icon).
+    SIZE Size() const noexcept {
+        BITMAP bitmap{};
+        if (!valid_) {
+            return SIZE{0, 0};
+        }
+        if (info_.hbmColor != nullptr && GetObjectA(info_.hbmColor, sizeof bitmap, &bitmap) != 0) {
+            return SIZE{bitmap.bmWidth, bitmap.bmHeight};
+        }
+        if (info_.hbmMask != nullptr && GetObjectA(info_.hbmMask, sizeof bitmap, &bitmap) != 0) {
+            return SIZE{bitmap.bmWidth, bitmap.bmHeight / 2};
+        }
+        return SIZE{0, 0};
+    }
+
+private:
+    ICONINFO info_{};
+    bool valid_;
+};
 
 // A device context obtained with GetDC or GetWindowDC, released with ReleaseDC.
 class WindowDc {
@@ -178,5 +260,34 @@ private:
 using TextColorGuard = DcAttributeGuard<COLORREF, &SetTextColor>;
 using BkColorGuard = DcAttributeGuard<COLORREF, &SetBkColor>;
 using BkModeGuard = DcAttributeGuard<int, &SetBkMode>;
+
+class TextAlignGuard {
+public:
+    TextAlignGuard(HDC dc, UINT align) noexcept : dc_(dc), previous_(SetTextAlign(dc, align)) {}
+    TextAlignGuard(const TextAlignGuard&) = delete;
+    TextAlignGuard& operator=(const TextAlignGuard&) = delete;
+    ~TextAlignGuard() {
+        if (previous_ != GDI_ERROR) {
+            SetTextAlign(dc_, previous_);
+        }
+    }
+
+private:
+    HDC dc_;
+    UINT previous_;
+};
+
+// Remembers the viewport origin; the owner moves it at will.
+class ViewportOriginGuard {
+public:
+    explicit ViewportOriginGuard(HDC dc) noexcept : dc_(dc) { GetViewportOrgEx(dc, &previous_); }
+    ViewportOriginGuard(const ViewportOriginGuard&) = delete;
+    ViewportOriginGuard& operator=(const ViewportOriginGuard&) = delete;
+    ~ViewportOriginGuard() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
+
+private:
+    HDC dc_;
+    POINT previous_{};
+};
 
 } // namespace fw

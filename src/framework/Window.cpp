@@ -2,10 +2,26 @@
 
 #include "framework/Menu.h"
 
-#include <vector>
+#include <exception>
+#include <string>
+#include <utility>
 
 namespace fw {
 namespace {
+
+void ShowFatalError(const char* what) noexcept {
+    std::string text = "Orbelune met an internal error and must close:\n";
+    text += what;
+    OutputDebugStringA(text.c_str());
+    MessageBoxA(nullptr, text.c_str(), "Orbelune", MB_OK | MB_ICONERROR | MB_TASKMODAL);
+    ExitProcess(3);
+}
+
+FatalErrorHandler fatalErrorHandler = &ShowFatalError;
+
+void ReportFatalError(const char* what) noexcept {
+    fatalErrorHandler(what);
+}
 
 const char* const LinkProperty = "Orbelune.Window";
 
@@ -60,6 +76,10 @@ bool DispatchMessageMap(const MessageMap& first, Window& window, UINT message, W
         }
     }
     return false;
+}
+
+FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) noexcept {
+    return std::exchange(fatalErrorHandler, handler != nullptr ? handler : &ShowFatalError);
 }
 
 const MessageMap& Window::Messages() {
@@ -135,17 +155,17 @@ void Window::ModifyStyle(DWORD remove, DWORD add, UINT frameFlags) const noexcep
 }
 
 LRESULT Window::Default() {
+    if (current_ == nullptr) {
+        return 0;
+    }
+    return Default(current_->wParam, current_->lParam);
+}
+
+LRESULT Window::Default(WPARAM wParam, LPARAM lParam) {
     if (current_ == nullptr || hwnd_ == nullptr) {
         return 0;
     }
-    return CallWindowProcA(previous_, hwnd_, current_->message, current_->wParam, current_->lParam);
-}
-
-LRESULT Window::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (hwnd_ == nullptr) {
-        return 0;
-    }
-    return CallWindowProcA(previous_, hwnd_, message, wParam, lParam);
+    return CallWindowProcA(previous_, hwnd_, current_->message, wParam, lParam);
 }
 
 bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -201,7 +221,14 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wPar
     const CurrentMessage current{message, wParam, lParam};
     const CurrentMessage* outer = self->current_;
     self->current_ = &current;
-    const LRESULT result = self->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->WindowProc(message, wParam, lParam);
+    } catch (const std::exception& error) {
+        ReportFatalError(error.what());
+    } catch (...) {
+        ReportFatalError("unknown exception");
+    }
     self->current_ = outer;
     if (message == WM_NCDESTROY && self->hwnd_ == window) {
         self->Detach();

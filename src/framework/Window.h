@@ -11,6 +11,12 @@
 
 namespace fw {
 
+// What happens when an exception reaches a window procedure: by default the
+// error is written to the debug output and shown in a message box, and the
+// process ends. Returns the previous handler (tests install their own).
+using FatalErrorHandler = void (*)(const char* what) noexcept;
+FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) noexcept;
+
 class Window {
 public:
     Window() = default;
@@ -45,8 +51,10 @@ public:
 protected:
     // Runs the table of this object; unhandled messages get Default().
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
-    // The previous processing of the message being handled.
+    // The previous processing of the message being handled, as it came or
+    // with other parameters.
     LRESULT Default();
+    LRESULT Default(WPARAM wParam, LPARAM lParam);
     // Hands control colours, owner draw and notifications to the control
     // objects (and menu objects) they concern, before this window sees them.
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -54,8 +62,6 @@ protected:
     virtual void OnWindowGone() {}
     // Called once Subclass has linked the object to its window.
     virtual void PreSubclassWindow() {}
-    // The previous window procedure with a message of the caller's choosing.
-    LRESULT CallPrevious(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     struct CurrentMessage {

@@ -4,22 +4,17 @@
 
 CLayeredWindow::CLayeredWindow() : userLibrary(LoadLibraryA("USER32.dll")) {}
 
-CLayeredWindow::~CLayeredWindow() {
-    if (userLibrary != nullptr)
-        FreeLibrary(userLibrary);
-}
-
 void CLayeredWindow::MakeLayered(HWND window) {
     const LONG style = GetWindowLongA(window, GWL_EXSTYLE);
     SetWindowLongA(window, GWL_EXSTYLE, style | WS_EX_LAYERED);
 }
 
 BOOL CLayeredWindow::SetLayeredAttributes(HWND window, COLORREF colorKey, BYTE alpha, DWORD flags) {
-    if (userLibrary == nullptr)
+    if (!userLibrary)
         return TRUE;
     using SetAttributesFunction = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
     const auto setAttributes = reinterpret_cast<SetAttributesFunction>(
-        reinterpret_cast<void*>(GetProcAddress(userLibrary, "SetLayeredWindowAttributes")));
+        reinterpret_cast<void*>(GetProcAddress(userLibrary.Get(), "SetLayeredWindowAttributes")));
     if (setAttributes == nullptr)
         return FALSE;
     return setAttributes(window, colorKey, alpha, flags);

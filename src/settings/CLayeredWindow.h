@@ -1,14 +1,13 @@
 #pragma once
 // Makes a window layered and sets its opacity; the layered-window function is
 // looked up at run time, so its absence is tolerated.
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 class CLayeredWindow {
   public:
     CLayeredWindow();
-    virtual ~CLayeredWindow();
-    CLayeredWindow(const CLayeredWindow&) = delete;
-    CLayeredWindow& operator=(const CLayeredWindow&) = delete;
 
     static void MakeLayered(HWND window);
     BOOL SetLayeredAttributes(HWND window, COLORREF colorKey, BYTE alpha, DWORD flags);
@@ -16,5 +15,5 @@ class CLayeredWindow {
     BOOL SetTransparency(HWND window, BYTE percent);
 
   private:
-    HMODULE userLibrary = nullptr;
+    fw::Library userLibrary;
 };

@@ -1,9 +1,6 @@
 #include "commands/DriveNumber.h"
 #include "commands/RenameTexts.h"
 #include "commands/ShortcutNames.h"
-#include "commands/VolumeLabel.h"
-
-#include "FakeVolumeSystem.h"
 
 #include <gtest/gtest.h>
 
@@ -44,20 +41,4 @@ TEST(ShortcutNames, DescriptionCarriesTheDateInTwoDigitFields) {
     time.tm_sec = 9;
     EXPECT_EQ(ShortcutDescription(&time), "Shortcut created on 12/06/26 08:05:09");
     EXPECT_EQ(ShortcutDescription(nullptr), "Shortcut created on ");
-}
-
-TEST(VolumeLabel, RereadCopiesTheVolumeInformationIntoTheFacts) {
-    testing_support::FakeVolumeSystem system;
-    system.Fixed("E:\\", 10 * testing_support::GiB, testing_support::GiB, "DATA", 0x1234ABCD);
-    system.Fixed("F:\\", testing_support::GiB, 0).infoFails = true;
-    drives::DriveInventory inventory(system);
-
-    EXPECT_EQ(RereadVolumeLabel(inventory, "E:\\"), "DATA");
-    EXPECT_EQ(inventory.facts.volumeName, "DATA");
-    EXPECT_EQ(inventory.facts.serialNumber, 0x1234ABCDu);
-    EXPECT_EQ(inventory.facts.fileSystemName, "NTFS");
-
-    EXPECT_EQ(RereadVolumeLabel(inventory, "F:\\"), "");
-    EXPECT_EQ(RereadVolumeLabel(inventory, ""), "");
-    EXPECT_EQ(inventory.facts.volumeName, "DATA");
 }

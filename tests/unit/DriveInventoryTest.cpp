@@ -1,4 +1,5 @@
 #include "drives/DriveInventory.h"
+#include "drives/DriveView.h"
 #include "FakeVolumeSystem.h"
 
 #include <gtest/gtest.h>
@@ -7,10 +8,17 @@
 
 using drives::DriveInventory;
 using drives::DriveType;
+using drives::LabelColor;
 using testing_support::FakeVolumeSystem;
 using testing_support::GiB;
 
-TEST(DriveInventory, ListsOnlyFixedDrivesWithReadableSpaceInLetterOrderFromC) {
+namespace {
+const LabelColor RedLabel{false, base::colors::Red};
+const LabelColor BlueLabel{false, base::colors::MediumBlue};
+const LabelColor WindowTextLabel{true, 0};
+} // namespace
+
+TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce) {
     FakeVolumeSystem system;
     system.Fixed("A:\\", 10 * GiB, 5 * GiB);
     system.Fixed("E:\\", 10 * GiB, 5 * GiB);
@@ -21,18 +29,75 @@ TEST(DriveInventory, ListsOnlyFixedDrivesWithReadableSpaceInLetterOrderFromC) {
     system.Add("H:\\", DriveType::Removable, 2 * GiB, 1 * GiB);
     system.Add("I:\\", DriveType::RamDisk, 2 * GiB, 1 * GiB);
     system.Fixed("Z:\\", 10 * GiB, 5 * GiB);
-    DriveInventory inventory(system);
-    inventory.BuildFixedDriveList();
-    EXPECT_EQ(inventory.FixedDriveList, (std::vector<std::string>{"C:\\", "E:\\", "Z:\\"}));
+    const drives::DriveSnapshot snapshot = DriveInventory(system).TakeSnapshot();
+    EXPECT_EQ(snapshot.Roots(), (std::vector<std::string>{"C:\\", "E:\\", "Z:\\"}));
+    EXPECT_EQ(snapshot.totals.capacityGB, 40u);
+    // Only letters that exist are asked for their type, from C: on; space once per fixed drive.
+    EXPECT_EQ(system.logicalDrivesCalls, 1);
+    EXPECT_EQ(system.typeQueries, (std::vector<std::string>{"C:\\", "D:\\", "E:\\", "F:\\", "G:\\",
+                                                            "H:\\", "I:\\", "Z:\\"}));
+    EXPECT_EQ(system.spaceQueries, 4);
+    ASSERT_NE(snapshot.SpaceOf("E:\\"), nullptr);
+    EXPECT_EQ(snapshot.SpaceOf("E:\\")->totalBytes, 10 * GiB);
+    EXPECT_EQ(snapshot.SpaceOf("G:\\"), nullptr);
+
+    // A system that cannot tell which letters exist has every root asked.
+    FakeVolumeSystem unknown;
+    unknown.extraLetters = 0;
+    EXPECT_TRUE(DriveInventory(unknown).TakeSnapshot().fixedDrives.empty());
+    EXPECT_EQ(unknown.typeQueries.size(), 24u);
 }
 
-TEST(DriveInventory, VolumeTextsAndPercentages) {
+TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColourRules) {
+    const struct {
+        std::uint64_t total[2], free[2];
+        std::uint64_t capacityGB, usedGB, freeGB, usedPercent, freePercent;
+        LabelColor usedColor, freeColor;
+        int freeBar;
+    } cases[] = {
+        // Below 1 GB in all: nothing counts, and the percentages are 0.
+        {{GiB / 2, 0}, {GiB / 4, 0}, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel, 1},
+        // 1.9 GB and 0.5 GB give 1 GB.
+        {{GiB * 19 / 10, GiB / 2}, {GiB * 3 / 2, GiB / 4}, 1, 0, 1, 0, 100, WindowTextLabel,
+         BlueLabel, 101},
+        {{60 * GiB, 40 * GiB}, {6 * GiB, 4 * GiB}, 100, 90, 10, 90, 10, RedLabel, BlueLabel, 11},
+        {{60 * GiB, 40 * GiB}, {6 * GiB + GiB / 2, 3 * GiB}, 100, 90, 9, 90, 9, RedLabel, RedLabel,
+         10},
+        {{60 * GiB, 40 * GiB}, {6 * GiB, 5 * GiB}, 100, 89, 11, 89, 11, WindowTextLabel, BlueLabel,
+         12},
+    };
+    for (const auto& c : cases) {
+        FakeVolumeSystem system;
+        system.Fixed("C:\\", c.total[0], c.free[0]);
+        system.Fixed("E:\\", c.total[1], c.free[1]);
+        const drives::FixedDriveTotals t = DriveInventory(system).TakeSnapshot().totals;
+        SCOPED_TRACE(c.usedGB);
+        EXPECT_EQ(t.capacityGB, c.capacityGB);
+        EXPECT_EQ(t.usedGB, c.usedGB);
+        EXPECT_EQ(t.freeGB, c.freeGB);
+        EXPECT_EQ(t.usedPercent, c.usedPercent);
+        EXPECT_EQ(t.freeTotalPercent, c.freePercent);
+        EXPECT_EQ(drives::UsedTotalLabelColor(t.usedPercent), c.usedColor);
+        EXPECT_EQ(drives::FreeTotalLabelColor(t.freeTotalPercent), c.freeColor);
+        EXPECT_EQ(drives::BarPositionsOf({}, t).totalFreeBar, c.freeBar);
+        EXPECT_EQ(drives::BarPositionsOf({}, t).totalUsedBar, static_cast<int>(c.usedPercent));
+    }
+    drives::FixedDriveTotals t;
+    t.capacityGB = 60;
+    t.usedGB = 40;
+    t.freeGB = 20;
+    EXPECT_EQ(drives::CapacityTotalText(t), ". Storage Capacity: 60 GB");
+    EXPECT_EQ(drives::UsedTotalText(t), ". Used: 40 GB");
+    EXPECT_EQ(drives::FreeTotalText(t), ". Free: 20 GB");
+}
+
+TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
     FakeVolumeSystem system;
     system.Fixed("C:\\", 10 * GiB, static_cast<std::uint64_t>(0.99 * GiB), "SYSTEM", 0x1A2B3C4D);
-    system.Fixed("E:\\", 10 * GiB, 5 * GiB, "");
-    DriveInventory inventory(system);
-    inventory.QueryVolumeFacts("C:\\");
-    const auto& f = inventory.facts;
+    system.Fixed("E:\\", 100 * GiB, 10 * GiB, "");
+    system.Fixed("F:\\", 1000 * GiB, 406 * GiB); // 40.6 % free
+    const DriveInventory inventory(system);
+    const drives::VolumeFacts f = inventory.Query("C:\\");
     EXPECT_EQ(f.volumeNameText, "Volume Name: SYSTEM");
     EXPECT_EQ(f.capacityText, "Capacity: 10.00 GB");
     EXPECT_EQ(f.usedText, "Used: 9.01 GB");
@@ -41,78 +106,85 @@ TEST(DriveInventory, VolumeTextsAndPercentages) {
     EXPECT_EQ(f.fileSystemText, "File System: NTFS");
     EXPECT_EQ(f.maxNameLengthText, "Max Filename Length Support: 255");
     EXPECT_NEAR(f.freePercent, 9.9f, 0.001f);
-    EXPECT_TRUE(drives::FreeSpaceIsLow(f.freePercent));
+    EXPECT_EQ(drives::FreeLabelColor(f.freePercent), RedLabel);
     EXPECT_EQ(drives::BarPosition(f.usedBarValue), 91); // 90.1 % used + 1
 
-    inventory.QueryVolumeFacts("E:\\");
-    EXPECT_EQ(f.volumeNameText, "Volume Name: "); // an empty label ends in the blank
+    const drives::VolumeFacts e = inventory.Query("E:\\");
+    EXPECT_EQ(e.volumeNameText, "Volume Name: "); // an empty label ends in the blank
+    EXPECT_EQ(drives::FreeLabelColor(e.freePercent), BlueLabel); // exactly 10 %
+    EXPECT_EQ(drives::FreeLabelColor(std::nanf("")), BlueLabel);
+
+    // The extra 1 goes to the used side of the selected drive.
+    const drives::BarPositions bars = drives::BarPositionsOf(inventory.Query("F:\\"), {});
+    EXPECT_EQ(bars.freeBar, 40);
+    EXPECT_EQ(bars.usedBar, 60);
 }
 
-TEST(DriveInventory, SerialNumberHalvesOverlapForShortSerials) {
+TEST(VolumeFacts, SerialNumberHalvesOverlapForShortSerials) {
     EXPECT_EQ(drives::SerialNumberText(0x1A2B3C4D), "Serial Number: 1A2B-3C4D");
     EXPECT_EQ(drives::SerialNumberText(0x0A1B2C3D), "Serial Number: A1B2-2C3D");
     EXPECT_EQ(drives::SerialNumberText(0xABC), "Serial Number: ABC-ABC");
     EXPECT_EQ(drives::SerialNumberText(0), "Serial Number: 0-0");
 }
 
-TEST(DriveInventory, FailedQueriesLeaveTextsAndRecomputeFromHeldCounters) {
+TEST(VolumeFacts, FailedQuestionsKeepWhatWasHeldAndTheSnapshotSavesTheSpaceQuestion) {
     FakeVolumeSystem system;
     system.Fixed("C:\\", 10 * GiB, 4 * GiB, "SYSTEM", 0x11112222);
     auto& gone = system.Fixed("D:\\", 50 * GiB, 1 * GiB, "OTHER", 0x33334444);
+    const DriveInventory inventory(system);
+    const drives::VolumeFacts before = inventory.Query("C:\\");
     gone.spaceFails = true;
     gone.infoFails = true;
-    DriveInventory inventory(system);
-    inventory.QueryVolumeFacts("C:\\");
-    const auto before = inventory.facts;
-    inventory.QueryVolumeFacts("D:\\");
-    const auto& f = inventory.facts;
+    const drives::VolumeFacts f = inventory.Query("D:\\", before);
+    EXPECT_FALSE(f.spaceRead);
+    EXPECT_FALSE(f.volumeRead);
     EXPECT_EQ(f.capacityText, before.capacityText);
-    EXPECT_EQ(f.usedText, before.usedText);
     EXPECT_EQ(f.freeText, before.freeText);
     EXPECT_EQ(f.volumeNameText, before.volumeNameText);
     EXPECT_EQ(f.serialNumberText, before.serialNumberText);
     EXPECT_FLOAT_EQ(f.freePercent, 40.0f);
+    // Nothing held: nothing to show.
+    EXPECT_EQ(inventory.Query("D:\\").capacityText, "");
+
+    gone.spaceFails = false;
+    gone.infoFails = false;
+    const drives::DriveSnapshot snapshot = inventory.TakeSnapshot();
+    const int asked = system.spaceQueries;
+    const drives::VolumeFacts fresh = inventory.Query("D:\\", {}, snapshot);
+    EXPECT_EQ(system.spaceQueries, asked);
+    EXPECT_TRUE(fresh.spaceRead && fresh.volumeRead);
+    EXPECT_EQ(fresh.freeText, "Free: 1.00 GB ");
+    inventory.Query("Q:\\", {}, snapshot); // not in the snapshot: asked
+    EXPECT_EQ(system.spaceQueries, asked + 1);
 }
 
-TEST(DriveInventory, ZeroByteVolumeGivesEmptyBarsNotNaN) {
+TEST(VolumeFacts, ZeroByteVolumeGivesEmptyBarsNotNaN) {
     FakeVolumeSystem system;
     system.Fixed("C:\\", 0, 0);
-    DriveInventory inventory(system);
-    inventory.QueryVolumeFacts("C:\\");
-    EXPECT_EQ(inventory.facts.freePercent, 0.0f);
-    EXPECT_EQ(inventory.facts.usedBarValue, 0.0f);
+    const drives::VolumeFacts f = DriveInventory(system).Query("C:\\");
+    EXPECT_EQ(f.freePercent, 0.0f);
+    EXPECT_EQ(f.usedBarValue, 0.0f);
     EXPECT_EQ(drives::BarPosition(NAN), 0);
     EXPECT_FALSE(drives::FreeSpaceIsLow(NAN));
 }
 
-// Each drive counts in whole gigabytes; below 1 GB in all the percentages are 0.
-TEST(DriveInventory, TotalsAddWholeGigabytesPerDrive) {
+TEST(DriveInventory, SystemDriveAndVolumeLabel) {
     FakeVolumeSystem system;
-    system.Fixed("C:\\", GiB / 2, GiB / 4);
-    DriveInventory inventory(system);
-    EXPECT_EQ(inventory.UsedTotalText(), ". Used: 0 GB");
-    EXPECT_EQ(inventory.FreeTotalText(), ". Free: 0 GB");
-    EXPECT_EQ(inventory.totals.usedPercent, 0u);
-    EXPECT_EQ(inventory.totals.freeTotalPercent, 0u);
-
-    system.Fixed("D:\\", static_cast<std::uint64_t>(1.9 * GiB),
-                 static_cast<std::uint64_t>(1.5 * GiB));
-    EXPECT_EQ(inventory.CapacityTotalText(), ". Storage Capacity: 1 GB");
-    EXPECT_EQ(inventory.totals.capacityGB, 1u);
-    EXPECT_EQ(inventory.UsedTotalText(), ". Used: 0 GB");
-    EXPECT_EQ(inventory.FreeTotalText(), ". Free: 1 GB");
-    EXPECT_EQ(inventory.totals.freeTotalPercent, 100u);
-}
-
-TEST(DriveInventory, SystemDrive) {
-    FakeVolumeSystem system;
+    system.Fixed("E:\\", 10 * GiB, GiB, "DATA");
+    system.Fixed("F:\\", GiB, 0).infoFails = true;
     DriveInventory inventory(system);
     EXPECT_FALSE(inventory.IsSystemDrive("C:\\")); // unknown system drive: none is it
     system.windowsDirectory = "D:\\WINDOWS";
     EXPECT_EQ(inventory.FindSystemDriveRoot(), "D:\\");
     EXPECT_FALSE(inventory.IsSystemDrive("C:\\"));
     EXPECT_TRUE(inventory.IsSystemDrive("D:\\"));
+    EXPECT_EQ(drives::SystemDriveLabelColor(true), BlueLabel);
+    EXPECT_EQ(drives::SystemDriveLabelColor(false), WindowTextLabel);
     system.windowsDirectory = "";
     EXPECT_EQ(inventory.FindSystemDriveRoot(), "Not find");
-    EXPECT_EQ(inventory.systemDriveRoot, "D:\\");
+    EXPECT_EQ(inventory.SystemDriveRoot(), "D:\\");
+
+    EXPECT_EQ(inventory.VolumeLabel("E:\\"), "DATA");
+    EXPECT_EQ(inventory.VolumeLabel("F:\\"), "");
+    EXPECT_EQ(inventory.VolumeLabel(""), "");
 }

@@ -20,11 +20,19 @@ const char* const ExpectedHeader =
     "------------------------------------------------------------\r\n"
     "\r\n";
 
-std::string Report(FakeVolumeSystem& system) {
+// The report on the drives listed now, asked afresh after `change`.
+template <typename Change>
+std::string Report(FakeVolumeSystem& system, Change change) {
     DriveInventory inventory(system);
     inventory.FindSystemDriveRoot();
-    inventory.BuildFixedDriveList();
-    return BuildDriveReport(inventory, Header);
+    const std::vector<std::string> listed = inventory.TakeSnapshot().Roots();
+    change();
+    return BuildDriveReport(Header, exports::QueryReportedDrives(inventory, listed),
+                            inventory.TakeSnapshot().totals);
+}
+
+std::string Report(FakeVolumeSystem& system) {
+    return Report(system, [] {});
 }
 
 } // namespace
@@ -92,11 +100,9 @@ TEST(DriveReport, VanishedDriveShowsItsOwnRootAndNoBorrowedFacts) {
         FakeVolumeSystem system;
         system.Fixed("C:\\", 60 * GiB, 20 * GiB, "SYSTEM", 0x1A2B3C4D);
         system.Fixed("E:\\", 10 * GiB, 5 * GiB, "DATA", 0x1234);
-        DriveInventory inventory(system);
-        inventory.FindSystemDriveRoot();
-        inventory.BuildFixedDriveList();
-        (spaceFails ? system["E:\\"].spaceFails : system["E:\\"].infoFails) = true;
-        const std::string report = BuildDriveReport(inventory, Header);
+        const std::string report = Report(system, [&] {
+            (spaceFails ? system["E:\\"].spaceFails : system["E:\\"].infoFails) = true;
+        });
         EXPECT_NE(report.find("System drive: yes\r\n\r\n- E:\\\r\n"
                               "The facts of this drive could not be read.\r\n\r\n-> Summary"),
                   std::string::npos)

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace testing_support {
 
@@ -36,11 +37,21 @@ class FakeVolumeSystem : public drives::VolumeSystem {
     }
     FakeDrive& operator[](const std::string& root) { return drives_[root]; }
 
+    std::uint32_t LogicalDrives() override {
+        ++logicalDrivesCalls;
+        std::uint32_t letters = 0;
+        for (const auto& drive : drives_) {
+            letters |= 1u << (drive.first[0] - 'A');
+        }
+        return letters | extraLetters;
+    }
     drives::DriveType QueryDriveType(const std::string& root) override {
+        typeQueries.push_back(root);
         auto it = drives_.find(root);
         return it == drives_.end() ? drives::DriveType::NoRootDir : it->second.type;
     }
     bool QueryDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
+        ++spaceQueries;
         auto it = drives_.find(root);
         if (it == drives_.end() || it->second.spaceFails) {
             return false;
@@ -66,6 +77,11 @@ class FakeVolumeSystem : public drives::VolumeSystem {
     bool PathExists(const std::string& path) override { return path == windowsDirectory; }
 
     std::string windowsDirectory = "C:\\WINDOWS";
+    // Letters reported to exist without a drive behind them (0xFFFFFFFF: all).
+    std::uint32_t extraLetters = 0;
+    int logicalDrivesCalls = 0;
+    int spaceQueries = 0;
+    std::vector<std::string> typeQueries;
 
   private:
     std::map<std::string, FakeDrive> drives_;

@@ -1,22 +1,22 @@
 #pragma once
 // Records every shell call as one line of text instead of starting anything.
-#include "commands/ShellActions.h"
+#include "base/ShellLauncher.h"
 
 #include <string>
 #include <vector>
 
 namespace testing_support {
 
-struct RecordingLauncher : commands::ShellLauncher {
+struct RecordingLauncher : base::ShellLauncher {
     std::vector<std::string> calls;
-    commands::ShellExecuteRequest lastRequest;
+    base::ShellExecuteRequest lastRequest;
     bool executeSucceeds = true;
 
     bool Execute(const std::string& verb, const std::string& file, int show) override {
         calls.push_back("Execute " + verb + " [" + file + "] " + std::to_string(show));
         return executeSucceeds;
     }
-    bool ExecuteEx(const commands::ShellExecuteRequest& request) override {
+    bool ExecuteEx(const base::ShellExecuteRequest& request) override {
         lastRequest = request;
         calls.push_back("ExecuteEx " + request.verb + " [" + request.file + "] " +
                         std::to_string(request.show));

@@ -2,6 +2,8 @@
 #include "framework/Handles.h"
 #include "resource.h"
 
+#include "../unit/RecordingLauncher.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -15,6 +17,8 @@ constexpr UINT RunChecks = WM_APP + 41;
 // The about box with the shell call recorded, running checks inside its modal loop.
 class ProbeAbout : public CAboutDialog {
   public:
+    explicit ProbeAbout(testing_support::RecordingLauncher& launcher) : CAboutDialog(launcher) {}
+
     static const fw::MessageMap& Messages() {
         static const fw::MessageEntry entries[] = {
             fw::OnMessage<&ProbeAbout::OnRunChecks>(RunChecks),
@@ -25,7 +29,6 @@ class ProbeAbout : public CAboutDialog {
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
     std::function<void(ProbeAbout&)> checks;
-    std::vector<std::string> opened;
     HWND focusAtStart = nullptr;
 
   protected:
@@ -34,7 +37,6 @@ class ProbeAbout : public CAboutDialog {
         PostMessageA(GetHwnd(), RunChecks, 0, 0);
         return result;
     }
-    void OpenHomePage(const char* address) override { opened.push_back(address); }
 
   private:
     LRESULT OnRunChecks(WPARAM, LPARAM) {
@@ -55,7 +57,8 @@ std::string ItemText(HWND dialog, int id) {
 } // namespace
 
 TEST(AboutDialog, TextColoursAndAHomePageButtonThatOpensThePageOncePerClick) {
-    ProbeAbout about;
+    testing_support::RecordingLauncher launcher;
+    ProbeAbout about(launcher);
     std::string caption;
     std::string text;
     COLORREF background = 0;
@@ -97,6 +100,6 @@ TEST(AboutDialog, TextColoursAndAHomePageButtonThatOpensThePageOncePerClick) {
     EXPECT_EQ(background, CAboutDialog::AboutBkColor);
     EXPECT_EQ(about.focusAtStart, button);
     EXPECT_TRUE(stillOpen);
-    ASSERT_EQ(about.opened.size(), 3u);
-    EXPECT_EQ(about.opened[0], "https://orbelune.example.org/");
+    const std::string open = "Execute open [https://orbelune.example.org/] 10";
+    EXPECT_EQ(launcher.calls, (std::vector<std::string>{open, open, open}));
 }

@@ -110,10 +110,12 @@ TEST(ColorLabel, AnswersTheReflectedColourMessageWithItsColoursAndBrush) {
     EXPECT_EQ(label.LabelTextColor(), GetSysColor(COLOR_BTNTEXT));
     EXPECT_EQ(label.LabelBkColor(), GetSysColor(COLOR_BTNFACE));
 
-    // A colour change repaints at once, even when the colour is the same.
+    // A colour change repaints; setting the same colour again does not.
+    RECT update{};
     ValidateRect(window, nullptr);
     label.SetLabelTextColor(label.LabelTextColor());
-    RECT update{};
+    EXPECT_FALSE(GetUpdateRect(window, &update, FALSE));
+    label.SetLabelTextColor(RGB(1, 2, 3));
     EXPECT_TRUE(GetUpdateRect(window, &update, FALSE));
     DestroyWindow(window);
     EXPECT_EQ(label.LabelBkBrush(), nullptr);

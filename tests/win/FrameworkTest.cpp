@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <functional>
 #include <vector>
 
@@ -299,6 +301,7 @@ class Upgrader : public fw::Window {
     static const fw::MessageMap& Messages() {
         static const fw::MessageEntry entries[] = {
             fw::OnMessage<&Upgrader::OnSetText>(WM_SETTEXT),
+            fw::OnMessage<&Upgrader::OnThrow>(WM_USER),
         };
         static const fw::MessageMap map(entries, &fw::Window::Messages());
         return map;
@@ -314,9 +317,15 @@ class Upgrader : public fw::Window {
         linkedWindow = GetHwnd();
     }
     LRESULT OnSetText(WPARAM wParam, LPARAM) {
-        return CallPrevious(WM_SETTEXT, wParam, reinterpret_cast<LPARAM>("rewritten"));
+        return Default(wParam, reinterpret_cast<LPARAM>("rewritten"));
     }
+    LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("table full"); }
 };
+
+std::string fatalError;
+void RecordFatalError(const char* what) noexcept {
+    fatalError = what;
+}
 
 } // namespace
 
@@ -333,5 +342,11 @@ TEST(FrameworkSubclass, HookRunsOnceLinkedAndPreviousProcedureTakesNewArguments)
 
     SetWindowTextA(window, "asked");
     EXPECT_EQ(upgrader.GetText(), "rewritten");
+
+    // An exception never crosses the window procedure unreported.
+    const fw::FatalErrorHandler previous = fw::SetFatalErrorHandler(&RecordFatalError);
+    SendMessageA(window, WM_USER, 0, 0);
+    fw::SetFatalErrorHandler(previous);
+    EXPECT_EQ(fatalError, "table full");
     DestroyWindow(window);
 }

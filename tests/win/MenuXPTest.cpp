@@ -160,7 +160,7 @@ TEST(MenuXP, DeletingTheTopMenuFreesRecordsIconsAndSubmenusOfBothLevels) {
         topHandle = top->GetHandle();
         subHandle = sub->GetHandle();
         auto first = std::make_unique<CountingItem>(1020, live);
-        subIcon = first->icon;
+        subIcon = first->icon.Get();
         EXPECT_TRUE(sub->AppendItem(0, std::move(first)));
         EXPECT_TRUE(sub->AppendSeparator());
         EXPECT_TRUE(sub->AppendItem(0, std::make_unique<CountingItem>(1025, live)));

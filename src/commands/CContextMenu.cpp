@@ -1,10 +1,9 @@
-#include "app/CMainDialog.h"
+#include "commands/CContextMenu.h"
 
 #include "commands/ContextMenuText.h"
 #include "controls/CMenuXP.h"
 #include "framework/Application.h"
-
-#include <windowsx.h>
+#include "resource.h"
 
 #include <memory>
 
@@ -32,18 +31,17 @@ void AppendEntries(CMenuXP& menu, const std::vector<commands::MenuEntry>& entrie
 
 } // namespace
 
-LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM lParam) {
+void CContextMenu::Track(HWND owner, POINT at, const std::string& root) {
     auto top = std::make_unique<CMenuXP>();
     auto options = std::make_unique<CMenuXP>();
     if (!top->CreatePopupMenu() || !options->CreatePopupMenu()) {
-        return 0;
+        return;
     }
     top->SetStyle(CMenuXP::MenuStyleFlat);
-    AppendEntries(*options, commands::OptionsMenuEntries(SelectedDriveRoot()));
+    AppendEntries(*options, commands::OptionsMenuEntries(root));
     top->AppendPopup(
         0, std::move(options),
         std::make_unique<CMenuXPItem>(0, commands::OptionsMenuText, LoadMenuIcon(IDI_OPTIONS)));
     AppendEntries(*top, commands::TopMenuEntries());
-    top->TrackPopupMenu(0, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), GetHwnd());
-    return 0;
+    top->TrackPopupMenu(0, at.x, at.y, owner);
 }

@@ -1,4 +1,4 @@
-#include "app/CMainDialog.h"
+#include "commands/CRecycleBin.h"
 
 #include "commands/RecycleBinMessage.h"
 #include "framework/Application.h"
@@ -6,6 +6,8 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <shlwapi.h>
+
+#include <string>
 
 namespace {
 
@@ -15,14 +17,14 @@ constexpr DWORD EmptyQuietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB
 
 } // namespace
 
-void CMainDialog::OnEmptyRecycleBin() {
+void CRecycleBin::Empty(HWND owner) {
     std::string message;
     SHQUERYRBINFO bin{};
     bin.cbSize = sizeof bin;
     // An empty root measures the bins of every drive: all of them are emptied.
     if (SHQueryRecycleBinA("", &bin) == S_OK) {
         if (commands::RecycleBinIsEmpty(bin.i64Size)) {
-            MessageBoxA(GetHwnd(), commands::RecycleBinEmptyText, fw::AppName().c_str(),
+            MessageBoxA(owner, commands::RecycleBinEmptyText, fw::AppName().c_str(),
                         MB_ICONINFORMATION);
             return;
         }
@@ -34,5 +36,5 @@ void CMainDialog::OnEmptyRecycleBin() {
         PlaySoundA(RecycleSound, nullptr, RecycleSoundFlags);
     }
     Sleep(100);
-    MessageBoxA(GetHwnd(), message.c_str(), "Orbelune", MB_ICONINFORMATION);
+    MessageBoxA(owner, message.c_str(), "Orbelune", MB_ICONINFORMATION);
 }

@@ -1,10 +1,13 @@
-#include "app/CMainDialog.h"
+#include "export/CScreenshotFile.h"
 
 #include "export/BitmapFile.h"
 #include "export/CWindowCapture.h"
 #include "export/DriveReport.h"
+#include "export/SaveCommandScope.h"
 
 #include <commdlg.h>
+
+#include <string>
 
 namespace {
 
@@ -36,27 +39,25 @@ bool AskScreenShotPath(std::string& path) {
 
 } // namespace
 
-void CMainDialog::OnTakeScreenShot() {
-    if (fileDialogOpen) {
+void CScreenshotFile::Take() {
+    const exports::SaveCommandScope scope;
+    if (!scope.Entered()) {
         return;
     }
-    fileDialogOpen = true;
-    CWindowCapture capture;
-    capture.CaptureWindowBitmap(GetHwnd(), GetHwnd());
-    ShowWindow(GetHwnd(), SW_HIDE);
-    std::string path;
-    if (capture.captureBitmap() != nullptr && AskScreenShotPath(path)) {
-        SaveBitmapFile(capture.captureDCHandle(), capture.captureBitmap(), path);
+    HWND window = owner_.GetHwnd();
+    {
+        CWindowCapture capture;
+        capture.CaptureWindowBitmap(window, window);
+        ShowWindow(window, SW_HIDE);
+        std::string path;
+        if (capture.captureBitmap() != nullptr && AskScreenShotPath(path)) {
+            CWindowCapture::SaveBitmapFile(capture.captureDCHandle(), capture.captureBitmap(), path);
+        }
     }
-    fileDialogOpen = false;
-    ShowWindow(GetHwnd(), SW_SHOW);
+    ShowWindow(window, SW_SHOW);
     // Emptying the clipboard also frees the picture the capture put there.
-    if (OpenClipboard(GetHwnd())) {
+    if (OpenClipboard(window)) {
         EmptyClipboard();
         CloseClipboard();
     }
-}
-
-bool CMainDialog::SaveBitmapFile(HDC deviceContext, HBITMAP bitmap, std::string path) {
-    return CWindowCapture::SaveBitmapFile(deviceContext, bitmap, path);
 }

@@ -1,6 +1,7 @@
-#include "app/CMainDialog.h"
+#include "export/CReportFile.h"
 
 #include "export/DriveReport.h"
+#include "export/SaveCommandScope.h"
 #include "framework/Application.h"
 
 #include <commdlg.h>
@@ -33,60 +34,61 @@ std::string CurrentDateText() {
 
 } // namespace
 
-void CMainDialog::OnSaveReport() {
-    if (fileDialogOpen) {
+void CReportFile::Save() {
+    const exports::SaveCommandScope scope;
+    if (!scope.Entered()) {
         return;
     }
-    fileDialogOpen = true;
-    ShowWindow(GetHwnd(), SW_HIDE);
-    reportFileName[0] = '\0';
+    HWND owner = owner_.GetHwnd();
+    ShowWindow(owner, SW_HIDE);
+    char fileName[MAX_PATH] = {};
     static const char filter[] = "*.txt\0\0";
     for (;;) {
         OPENFILENAMEA dialog{};
         dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
         dialog.lpstrFilter = filter;
-        dialog.lpstrFile = reportFileName;
-        dialog.nMaxFile = sizeof reportFileName;
+        dialog.lpstrFile = fileName;
+        dialog.nMaxFile = sizeof fileName;
         if (!GetSaveFileNameA(&dialog)) {
             break;
         }
-        const std::string path = exports::ReportPathFor(reportFileName);
+        const std::string path = exports::ReportPathFor(fileName);
         // The dialog's own prompt would judge the typed name, not the file
         // that is written, so the question is asked here.
-        if (FileExists(path) && MessageBoxA(GetHwnd(), exports::ReplaceFileQuestion(path).c_str(),
+        if (FileExists(path) && MessageBoxA(owner, exports::ReplaceFileQuestion(path).c_str(),
                                             exports::ReplaceFileCaption,
                                             MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
             continue;
         }
-        reportPath = path;
-        WriteDriveReport();
+        Write(path);
         break;
     }
-    fileDialogOpen = false;
-    ShowWindow(GetHwnd(), SW_SHOW);
+    ShowWindow(owner, SW_SHOW);
 }
 
-void CMainDialog::WriteDriveReport() {
+void CReportFile::Write(const std::string& path) {
+    reportPath_ = path;
     exports::ReportHeader header;
     header.userName = UserNameText();
     header.computerName = ComputerNameText();
     header.dateText = CurrentDateText();
-    const std::string report = exports::BuildDriveReport(inventory, header);
-    // The summary labels take the colours of the totals just recomputed.
-    CapacityTotalText();
-    UsedTotalText();
-    FreeTotalText();
-    if (!WriteWholeFile(reportPath, report)) {
-        fw::AppMessageBox(exports::ReportNotWrittenMessage(reportPath), MB_ICONERROR);
+    const drives::DriveInventory& inventory = view_.Inventory();
+    const drives::DriveSnapshot snapshot = inventory.TakeSnapshot();
+    const std::string report = exports::BuildDriveReport(
+        header, exports::QueryReportedDrives(inventory, view_.FixedDriveList()), snapshot.totals);
+    // The summary labels take the colours of the totals just reported.
+    view_.ColorTotals(snapshot.totals);
+    if (!WriteWholeFile(path, report)) {
+        fw::AppMessageBox(exports::ReportNotWrittenMessage(path), MB_ICONERROR);
         return;
     }
-    if (MessageBoxA(GetHwnd(), exports::ReportWrittenQuestion, exports::ReportWrittenCaption,
+    if (MessageBoxA(owner_.GetHwnd(), exports::ReportWrittenQuestion, exports::ReportWrittenCaption,
                     MB_YESNO) == IDYES) {
-        shellLauncher->Execute("open", reportPath, commands::ShowDefault);
+        launcher_.Execute("open", path, base::ShowDefault);
     }
 }
 
-std::string CMainDialog::ComputerNameText() {
+std::string CReportFile::ComputerNameText() {
     char name[256];
     DWORD size = sizeof name;
     if (!GetComputerNameA(name, &size)) {
@@ -95,7 +97,7 @@ std::string CMainDialog::ComputerNameText() {
     return name;
 }
 
-std::string CMainDialog::UserNameText() {
+std::string CReportFile::UserNameText() {
     char name[256];
     DWORD size = sizeof name;
     if (!GetUserNameA(name, &size)) {

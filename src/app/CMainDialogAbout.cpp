@@ -1,8 +1,0 @@
-#include "app/CMainDialog.h"
-
-#include "controls/CAboutDialog.h"
-
-void CMainDialog::RunAboutBox() {
-    CAboutDialog about;
-    about.DoModal();
-}

@@ -1,0 +1,13 @@
+#pragma once
+// The main window's context menu: the owner-drawn "Options" submenu of drive
+// commands for the selected root, then "Reduce", "Exit" and "About...".
+#include <windows.h>
+
+#include <string>
+
+class CContextMenu {
+  public:
+    // Shows the menu at the screen point; the chosen command reaches `owner`
+    // as WM_COMMAND.
+    static void Track(HWND owner, POINT at, const std::string& root);
+};

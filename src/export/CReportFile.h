@@ -1,0 +1,32 @@
+#pragma once
+// "Save Report as...": asks for a file name while the main window is hidden,
+// writes the text report on the listed drives and offers to open it.
+#include "base/ShellLauncher.h"
+#include "drives/CDriveView.h"
+#include "framework/Window.h"
+
+#include <string>
+
+class CReportFile {
+  public:
+    CReportFile(fw::Window& owner, drives::CDriveView& view, base::ShellLauncher& launcher) noexcept
+        : owner_(owner), view_(view), launcher_(launcher) {}
+
+    // The whole command: file dialog, replace question, writing, open question.
+    void Save();
+    // Writes the report to `path`, tells the user when it could not be written,
+    // and asks whether to open it.
+    void Write(const std::string& path);
+
+    // The computer's and the user's names, or "??" and "Not find".
+    static std::string ComputerNameText();
+    static std::string UserNameText();
+
+    const std::string& ReportPath() const noexcept { return reportPath_; }
+
+  private:
+    fw::Window& owner_;
+    drives::CDriveView& view_;
+    base::ShellLauncher& launcher_;
+    std::string reportPath_;
+};
