@@ -24,12 +24,16 @@ def dib_icon_image(pixels):
 
 
 def ico_file(images):
-    """images: list of (size, pixels)."""
+    """images: list of (pixels, as_png). An image is stored either as a DIB with
+    an AND mask or, when as_png, as a PNG file of 8-bit RGBA, which Windows
+    Vista and later accept in icons at any size. Entries keep the given order:
+    LoadImage with a size of 0 takes the first one."""
     out = struct.pack("<HHH", 0, 1, len(images))
     offset = 6 + 16 * len(images)
     blobs = []
-    for size, pixels in images:
-        blob = dib_icon_image(pixels)
+    for pixels, as_png in images:
+        size = len(pixels)
+        blob = png_file(pixels, alpha=True) if as_png else dib_icon_image(pixels)
         out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(blob), offset)
         offset += len(blob)
         blobs.append(blob)
@@ -50,12 +54,61 @@ def bmp_file(pixels):
     return struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(data), 0, 0, 14 + len(info)) + info + data
 
 
-def png_file(pixels):
+def _paeth(left, up, up_left):
+    estimate = left + up - up_left
+    to_left, to_up, to_up_left = abs(estimate - left), abs(estimate - up), abs(estimate - up_left)
+    if to_left <= to_up and to_left <= to_up_left:
+        return left
+    return up if to_up <= to_up_left else up_left
+
+
+def _filtered(kind, line, previous, step):
+    """One scanline under PNG filter `kind` (0 none, 1 sub, 2 up, 3 average, 4 Paeth)."""
+    out = bytearray([kind])
+    for i, value in enumerate(line):
+        left = line[i - step] if i >= step else 0
+        up = previous[i]
+        up_left = previous[i - step] if i >= step else 0
+        predicted = (0, left, up, (left + up) // 2, _paeth(left, up, up_left))[kind]
+        out.append((value - predicted) & 0xFF)
+    return out
+
+
+def _deflate(data, strategy):
+    packer = zlib.compressobj(9, zlib.DEFLATED, 15, 9, strategy)
+    return packer.compress(data) + packer.flush()
+
+
+def png_file(pixels, alpha=False):
+    """8-bit RGB, or RGBA when alpha, non-interlaced. Small pictures are written
+    with whichever of the five scanline filters (one for the whole picture, or
+    the usual per-line choice of the smallest sum of residues) and deflate
+    strategies gives the smallest file; large ones, such as the contact sheet,
+    unfiltered."""
     def chunk(kind, data):
         return struct.pack(">I", len(data)) + kind + data + struct.pack(
             ">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
 
     height, width = len(pixels), len(pixels[0])
-    raw = b"".join(b"\0" + bytes(v for px in row for v in px[:3]) for row in pixels)
-    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
-            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+    step = 4 if alpha else 3
+    lines = [bytes(v for px in row for v in px[:step]) for row in pixels]
+    if width * height > 128 * 128:
+        raw = b"".join(b"\0" + line for line in lines)
+        data = zlib.compress(raw, 9)
+    else:
+        candidates = []
+        for kind in list(range(5)) + [None]:
+            previous = bytes(len(lines[0]))
+            raw = bytearray()
+            for line in lines:
+                if kind is None:
+                    raw += min((_filtered(k, line, previous, step) for k in range(5)),
+                               key=lambda f: sum(v if v < 128 else 256 - v for v in f[1:]))
+                else:
+                    raw += _filtered(kind, line, previous, step)
+                previous = line
+            candidates += [_deflate(bytes(raw), s) for s in (zlib.Z_DEFAULT_STRATEGY, zlib.Z_FILTERED)]
+        data = min(candidates, key=len)
+    header = struct.pack(">IIBBBBB", width, height, 8, 6 if alpha else 2, 0, 0, 0)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", header) + chunk(b"IDAT", data)
+            + chunk(b"IEND", b""))

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 const int kIconIds[] = {IDI_APP,     IDI_EXIT,     IDI_SCREENSHOT, IDI_REFRESH,
@@ -41,23 +43,37 @@ int ImageIdFor(int groupId, int size) {
 
 } // namespace
 
-TEST(Art, EveryIconLoadsAsSixteenPixelColourIcon) {
+// The program loads its icons at 16, 24, 32 or 48 pixels after the screen's DPI:
+// each size must be an image of its own, never another one stretched.
+TEST(Art, EveryIconHasItsOwnImageAtEachSize) {
+    for (int id : kIconIds) {
+        std::set<int> images;
+        for (int size : {16, 24, 32, 48}) {
+            SCOPED_TRACE(testing::Message() << "icon " << id << " at " << size);
+            HICON icon = LoadIconAt(id, size);
+            ASSERT_NE(icon, nullptr);
+            const BITMAP colour = ColourBitmapOf(icon);
+            EXPECT_EQ(colour.bmWidth, size);
+            EXPECT_EQ(colour.bmHeight, size);
+            EXPECT_EQ(colour.bmBitsPixel, 32);
+            DestroyIcon(icon);
+            images.insert(ImageIdFor(id, size));
+        }
+        EXPECT_EQ(images.size(), 4u) << "icon " << id;
+        EXPECT_EQ(images.count(0), 0u) << "icon " << id;
+    }
+}
+
+// Loaded without a size, as the image buttons do, an icon is its first image,
+// which must stay the 16-pixel one.
+TEST(Art, IconLoadedWithoutSizeIsTheSmallImage) {
     for (int id : kIconIds) {
         SCOPED_TRACE(id);
-        HICON icon = LoadIconAt(id, 16);
+        HICON icon = LoadIconAt(id, 0);
         ASSERT_NE(icon, nullptr);
-        const BITMAP colour = ColourBitmapOf(icon);
-        EXPECT_EQ(colour.bmWidth, 16);
-        EXPECT_EQ(colour.bmHeight, 16);
-        EXPECT_EQ(colour.bmBitsPixel, 32);
-        EXPECT_NE(ImageIdFor(id, 16), 0);
+        EXPECT_EQ(ColourBitmapOf(icon).bmWidth, 16);
         DestroyIcon(icon);
     }
-    // The application icon has a drawn 32x32 image, not the small one scaled up.
-    HICON large = LoadIconAt(IDI_APP, 32);
-    EXPECT_EQ(ColourBitmapOf(large).bmWidth, 32);
-    DestroyIcon(large);
-    EXPECT_NE(ImageIdFor(IDI_APP, 32), ImageIdFor(IDI_APP, 16));
 }
 
 TEST(Art, IconBackgroundStaysTransparentOnHighlight) {
