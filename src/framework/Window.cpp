@@ -4,6 +4,7 @@
 
 #include <exception>
 #include <string>
+#include <unordered_map>
 #include <utility>
 
 namespace fw {
@@ -23,7 +24,21 @@ void ReportFatalError(const char* what) noexcept {
     fatalErrorHandler(what);
 }
 
-const char* const LinkProperty = "Orbelune.Window";
+// The link from each subclassed window to its object and to the procedure it
+// had before. Windows live on the one user-interface thread, so a plain map
+// serves; a window property would cost a round trip to the window server on
+// every message under some platforms. A window that outlives its object (when
+// someone subclassed it after us) keeps its entry without object, and its
+// messages go on to the previous procedure.
+struct Link {
+    Window* object;
+    WNDPROC previous;
+};
+
+std::unordered_map<HWND, Link>& Links() {
+    static std::unordered_map<HWND, Link> links;
+    return links;
+}
 
 HWND ChildOfMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) {
@@ -92,22 +107,20 @@ Window::~Window() {
 }
 
 Window* Window::FromHandle(HWND window) noexcept {
-    if (window == nullptr) {
-        return nullptr;
-    }
-    return static_cast<Window*>(GetPropA(window, LinkProperty));
+    const auto link = Links().find(window);
+    return link != Links().end() ? link->second.object : nullptr;
 }
 
 bool Window::Subclass(HWND window) noexcept {
-    if (window == nullptr || hwnd_ != nullptr || FromHandle(window) != nullptr) {
+    if (window == nullptr || hwnd_ != nullptr || Links().count(window) != 0 ||
+        !IsWindow(window)) {
         return false;
     }
-    if (!SetPropA(window, LinkProperty, this)) {
-        return false;
-    }
+    Links()[window] = Link{this, nullptr};
     hwnd_ = window;
     previous_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticWindowProc)));
+    Links()[window].previous = previous_;
     PreSubclassWindow();
     return true;
 }
@@ -120,18 +133,23 @@ void Window::Unsubclass() noexcept {
     if (hwnd_ == nullptr) {
         return;
     }
-    // Only restore when nobody subclassed the window after us.
+    // The previous procedure comes back only when nobody subclassed the window
+    // after us; otherwise our procedure stays and passes every message on.
     if (IsWindow(hwnd_) && GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) ==
                                reinterpret_cast<LONG_PTR>(&StaticWindowProc)) {
-        SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-        RemovePropA(hwnd_, LinkProperty);
-        hwnd_ = nullptr;
-        previous_ = nullptr;
+        Detach();
+        return;
     }
+    const auto link = Links().find(hwnd_);
+    if (link != Links().end()) {
+        link->second.object = nullptr;
+    }
+    hwnd_ = nullptr;
+    previous_ = nullptr;
 }
 
 void Window::Detach() noexcept {
-    RemovePropA(hwnd_, LinkProperty);
+    Links().erase(hwnd_);
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
     hwnd_ = nullptr;
     previous_ = nullptr;
@@ -214,9 +232,17 @@ LRESULT Window::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wParam,
                                           LPARAM lParam) noexcept {
-    Window* self = FromHandle(window);
-    if (self == nullptr || self->hwnd_ != window) {
+    const auto link = Links().find(window);
+    if (link == Links().end()) {
         return DefWindowProcA(window, message, wParam, lParam);
+    }
+    Window* self = link->second.object;
+    if (self == nullptr) {
+        const WNDPROC previous = link->second.previous;
+        if (message == WM_NCDESTROY) {
+            Links().erase(link);
+        }
+        return CallWindowProcA(previous, window, message, wParam, lParam);
     }
     const CurrentMessage current{message, wParam, lParam};
     const CurrentMessage* outer = self->current_;

@@ -2,7 +2,7 @@
 // The base of every window the program drives: dialogs, controls bound to
 // dialog items and windows of its own classes. An object is linked to its
 // window by subclassing (its window procedure replaces the window's, and the
-// previous one does the default processing); the link is a window property.
+// previous one does the default processing).
 #include "framework/MessageMap.h"
 
 #include <windows.h>

@@ -350,3 +350,32 @@ TEST(FrameworkSubclass, HookRunsOnceLinkedAndPreviousProcedureTakesNewArguments)
     EXPECT_EQ(fatalError, "table full");
     DestroyWindow(window);
 }
+
+namespace {
+WNDPROC beforeLater = nullptr;
+int laterCalls = 0;
+LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    ++laterCalls;
+    return CallWindowProcA(beforeLater, window, message, wParam, lParam);
+}
+} // namespace
+
+// An object that goes while someone else's procedure sits on top of its own:
+// the window still works and never reaches the object again.
+TEST(FrameworkSubclass, ObjectGoneUnderALaterSubclassLeavesAWorkingWindow) {
+    HWND window = CreateWindowExA(0, "STATIC", "start", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+    {
+        Upgrader upgrader;
+        ASSERT_TRUE(upgrader.Subclass(window));
+        beforeLater = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+            window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
+    }
+    EXPECT_EQ(fw::Window::FromHandle(window), nullptr);
+    SetWindowTextA(window, "plain");
+    char text[16] = {};
+    GetWindowTextA(window, text, sizeof text);
+    EXPECT_STREQ(text, "plain");
+    EXPECT_GT(laterCalls, 0);
+    DestroyWindow(window);
+}
