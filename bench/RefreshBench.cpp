@@ -4,18 +4,21 @@
 //   refresh_bench refresh BLOCKS   cost of one refresh (ShowSelectedDrive), with
 //                                  and without the repaint it causes, next to
 //                                  the volume queries a refresh must make
+//   refresh_bench startup          the start-up of the main window step by step:
+//                                  milliseconds from one step's end to the next
 //   refresh_bench steady [R M P]   memory and GDI/USER objects before and after
 //                                  R refreshes (10,000), M context menus opened
 //                                  and closed (1,000), P repaints of the bars (1,000);
 //                                  as baselines, M plain menus of the same shape
 //                                  and M times 20 icons loaded and destroyed
 //
-// Output lines start with "refresh" or "steady" and are read by scripts/bench.
+// Output lines start with "refresh", "span" or "steady" and are read by scripts/bench.
 #include "BenchClock.h"
 #include "ProcessResources.h"
 
 #include "app/CMainDialog.h"
 #include "framework/Application.h"
+#include "framework/SystemLibrary.h"
 #include "resource.h"
 
 #include <commctrl.h>
@@ -30,6 +33,26 @@
 namespace {
 
 constexpr int CallsPerBlock = 10;
+
+// Milliseconds between the ends of consecutive steps.
+class Spans {
+  public:
+    Spans() : last_(bench::NowMs()) {}
+    void Mark(const std::string& step) {
+        const double now = bench::NowMs();
+        steps_.emplace_back(step, now - last_);
+        last_ = now;
+    }
+    void Print() const {
+        for (const auto& step : steps_) {
+            std::printf("span %.3f %s\n", step.second, step.first.c_str());
+        }
+    }
+
+  private:
+    double last_;
+    std::vector<std::pair<std::string, double>> steps_;
+};
 const int BarIds[] = {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_USED_BAR, IDC_TOTAL_FREE_BAR};
 
 // The least a refresh must ask the system: which letters exist, the type of
@@ -113,16 +136,28 @@ template <typename Action> double MedianPerCall(int blocks, Action action) {
 // window's hook for code that runs once it is initialised.
 class Bench {
   public:
-    Bench(CMainDialog& dialog, std::string mode, std::vector<int> counts, double startMs)
-        : dialog_(dialog), mode_(std::move(mode)), counts_(std::move(counts)), startMs_(startMs) {
+    Bench(CMainDialog& dialog, std::string mode, std::vector<int> counts, double startMs,
+          Spans& spans)
+        : dialog_(dialog), mode_(std::move(mode)), counts_(std::move(counts)), startMs_(startMs),
+          spans_(spans) {
         dialog_.afterInitDialog = [this](CMainDialog&) { Run(); };
+        dialog_.startupStepDone = [this](const char* step) { spans_.Mark(step); };
     }
 
   private:
     void Run() {
         initDialogMs_ = bench::NowMs() - startMs_;
+        spans_.Mark("until the modal loop runs");
         UpdateNow();
-        if (mode_ == "refresh") {
+        spans_.Mark("first paint");
+        if (mode_ == "startup") {
+            spans_.Print();
+            std::printf("repaint whole-window %.3f\n", MedianPerCall(5, [this] {
+                            RedrawWindow(GetHwnd(), nullptr, nullptr,
+                                         RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW |
+                                             RDW_ALLCHILDREN);
+                        }));
+        } else if (mode_ == "refresh") {
             MeasureRefresh();
         } else {
             MeasureSteadiness();
@@ -316,6 +351,7 @@ class Bench {
     std::string mode_;
     std::vector<int> counts_;
     double startMs_;
+    Spans& spans_;
     double initDialogMs_ = 0.0;
     std::string selectedRoot_;
 };
@@ -326,14 +362,18 @@ class BenchApp : public fw::Application {
         : mode_(std::move(mode)), counts_(std::move(counts)) {}
 
     bool InitInstance() override {
-        InitCommonControls();
+        Spans spans;
+        using InitFunction = void(WINAPI*)();
+        fw::SystemFunction<InitFunction>("comctl32.dll", "InitCommonControls")();
+        spans.Mark("common controls");
         if (FAILED(OleInitialize(nullptr))) {
             return false;
         }
+        spans.Mark("OLE");
         {
             const double start = bench::NowMs();
             CMainDialog dialog;
-            Bench bench(dialog, mode_, counts_, start);
+            Bench bench(dialog, mode_, counts_, start, spans);
             mainWindow = &dialog;
             dialog.DoModal();
             mainWindow = nullptr;
@@ -350,9 +390,10 @@ class BenchApp : public fw::Application {
 } // namespace
 
 int main(int argc, char** argv) {
+    fw::RestrictLibrarySearchToSystem();
     const std::string mode = argc > 1 ? argv[1] : "refresh";
-    if (mode != "refresh" && mode != "steady") {
-        std::fprintf(stderr, "usage: refresh_bench refresh [BLOCKS] | steady\n");
+    if (mode != "refresh" && mode != "steady" && mode != "startup") {
+        std::fprintf(stderr, "usage: refresh_bench refresh [BLOCKS] | startup | steady [R M P]\n");
         return 2;
     }
     // refresh: the number of blocks; steady: refreshes, menus, repaints.

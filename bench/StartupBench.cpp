@@ -1,15 +1,16 @@
 // Start-up time of dialog programs, measured from outside: from CreateProcess
 // to the main dialog shown and fully drawn. "Shown": a visible top-level
-// dialog of the process. "Drawn": besides, the control given (0: none) has a
-// text, the program answers a sent message (its initialisation is over) and
-// neither the dialog nor any of its controls has anything left to paint.
+// dialog of the process. "Drawn": besides, the volume name (control 1001) and
+// the summary's free text (1013) have their texts, the program answers a sent
+// message (its initialisation is over) and neither the dialog nor any of its
+// controls has anything left to paint.
 //
-//   startup_bench RUNS LABEL PROGRAM TEXT_ID [LABEL PROGRAM TEXT_ID]...
+//   startup_bench RUNS LABEL PROGRAM [LABEL PROGRAM]...
 //
 // PROGRAM is the program's path, optionally followed by a blank and arguments.
-// The programs are started in turn, one warm-up start each first, and each is
-// closed (WM_CLOSE) before the next starts. Output: "startup LABEL run N
-// SHOWN_MS DRAWN_MS" per start and "startup LABEL median SHOWN_MS DRAWN_MS".
+// The programs are started in turn, interleaved, one warm-up start each first,
+// and each is closed (WM_CLOSE) before the next starts. Output: "startup LABEL
+// run N SHOWN_MS DRAWN_MS" per start and "startup LABEL median SHOWN_MS DRAWN_MS".
 #include "BenchClock.h"
 
 #include <cstdio>
@@ -19,10 +20,11 @@
 
 namespace {
 
+constexpr int ReadinessTexts[] = {1001, 1013};
+
 struct Program {
     std::string label;
     std::string path;
-    int textId = 0;
     std::vector<double> shown;
     std::vector<double> drawn;
 };
@@ -75,8 +77,8 @@ bool Answers(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
                                result != nullptr ? result : &ignored) != 0;
 }
 
-bool IsDrawn(HWND dialog, int textId) {
-    if (textId != 0) {
+bool IsDrawn(HWND dialog) {
+    for (int textId : ReadinessTexts) {
         DWORD_PTR length = 0;
         HWND control = GetDlgItem(dialog, textId);
         if (control == nullptr || !Answers(control, WM_GETTEXTLENGTH, 0, 0, &length) ||
@@ -113,7 +115,7 @@ bool MeasureOnce(const Program& program, double& shownMs, double& drawnMs) {
                 shownMs = bench::NowMs() - start;
             }
         }
-        if (dialog != nullptr && IsDrawn(dialog, program.textId)) {
+        if (dialog != nullptr && IsDrawn(dialog)) {
             drawnMs = bench::NowMs() - start;
             break;
         }
@@ -134,14 +136,14 @@ bool MeasureOnce(const Program& program, double& shownMs, double& drawnMs) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 5 || (argc - 2) % 3 != 0) {
-        std::fprintf(stderr, "usage: startup_bench RUNS LABEL PROGRAM TEXT_ID [...]\n");
+    if (argc < 4 || argc % 2 != 0) {
+        std::fprintf(stderr, "usage: startup_bench RUNS LABEL PROGRAM [LABEL PROGRAM]...\n");
         return 2;
     }
     const int runs = std::atoi(argv[1]);
     std::vector<Program> programs;
-    for (int i = 2; i + 2 < argc; i += 3) {
-        programs.push_back(Program{argv[i], argv[i + 1], std::atoi(argv[i + 2]), {}, {}});
+    for (int i = 2; i + 1 < argc; i += 2) {
+        programs.push_back(Program{argv[i], argv[i + 1], {}, {}});
     }
     int failures = 0;
     for (int run = 0; run <= runs; ++run) {

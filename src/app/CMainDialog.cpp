@@ -8,6 +8,7 @@
 #include "controls/CAboutDialog.h"
 #include "export/CWindowCapture.h"
 #include "framework/Application.h"
+#include "framework/SystemLibrary.h"
 #include "resource.h"
 
 #include <mmsystem.h>
@@ -68,21 +69,36 @@ void CMainDialog::DoDataExchange() {
     Bind(IDC_TRANSPARENCY, transparencyButton);
 }
 
+void CMainDialog::StepDone(const char* step) const {
+    if (startupStepDone) {
+        startupStepDone(step);
+    }
+}
+
 BOOL CMainDialog::OnInitDialog() {
+    StepDone("window created");
     AddAboutToSystemMenu();
     Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
     Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+    StepDone("system menu and icons");
 
     SetTrayIcon(IDI_APP);
     SetTrayTip("Orbelune v1.0.2");
     SetTrayMenu(IDR_TRAY_MENU, 0);
+    StepDone("notification-area record");
 
     settings.Load();
+    StepDone("settings file");
     PlayStartupSound();
+    StepDone("start-up sound");
     FindSystemDriveRoot();
+    StepDone("system drive");
     SetUpControls();
+    StepDone("buttons and balloon tip");
     ShowSelectedDrive();
+    StepDone("first refresh");
     settings.Apply(GetHwnd());
+    StepDone("transparency");
     if (afterInitDialog) {
         PostMessageA(GetHwnd(), AfterInitMessage, 0, 0);
     }
@@ -104,12 +120,16 @@ void CMainDialog::AddAboutToSystemMenu() {
 
 void CMainDialog::PlayStartupSound() {
     if (PathFileExistsA(StartupSound)) {
-        PlaySoundA(StartupSound, nullptr, SoundFlags);
+        using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+        if (const auto playSound = fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
+            playSound(StartupSound, nullptr, SoundFlags);
+        }
     }
 }
 
 void CMainDialog::SetUpControls() {
     driveView.SetUp();
+    StepDone("drive view: snapshot, list, fonts, bars, labels");
 
     exitButton.EnableTheme(true);
     exitButton.SetText("Exit");

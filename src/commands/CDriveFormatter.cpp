@@ -2,6 +2,7 @@
 
 #include "commands/DriveNumber.h"
 #include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
 
 #include <cstring>
 
@@ -29,7 +30,7 @@ void CDriveFormatter::FormatVolume(HWND owner, const drives::DriveInventory& inv
 }
 
 int CDriveFormatter::FormatDrive(HWND owner, UINT drive, bool fullOption, const char* label) {
-    fw::Library shell(LoadLibraryA("shell32.dll"));
+    fw::Library shell(fw::LoadSystemLibrary("shell32.dll"));
     if (!shell) {
         return 0;
     }

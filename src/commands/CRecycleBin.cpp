@@ -2,6 +2,7 @@
 
 #include "commands/RecycleBinMessage.h"
 #include "framework/Application.h"
+#include "framework/SystemLibrary.h"
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -33,7 +34,10 @@ void CRecycleBin::Empty(HWND owner) {
     SHEmptyRecycleBinA(nullptr, nullptr, EmptyQuietly);
     Sleep(150);
     if (PathFileExistsA(RecycleSound)) {
-        PlaySoundA(RecycleSound, nullptr, RecycleSoundFlags);
+        using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+        if (const auto playSound = fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
+            playSound(RecycleSound, nullptr, RecycleSoundFlags);
+        }
     }
     Sleep(100);
     MessageBoxA(owner, message.c_str(), "Orbelune", MB_ICONINFORMATION);

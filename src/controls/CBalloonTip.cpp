@@ -44,12 +44,20 @@ const fw::MessageMap& CBalloonTip::Messages() {
 }
 
 BOOL CBalloonTip::Create(HWND parent) {
+    // The popup itself is made when a tip is first due: most runs never show one.
+    parent_ = parent;
+    font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    return TRUE;
+}
+
+bool CBalloonTip::CreatePopup() {
+    if (IsAttached())
+        return true;
     fw::HookNextWindowCreate(*this, ClassName);
-    HWND created = CreateWindowExA(0, ClassName, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
+    HWND created = CreateWindowExA(0, ClassName, nullptr, WS_POPUP, 0, 0, 0, 0, parent_, nullptr,
                                    fw::ResourceInstance(), nullptr);
     fw::UnhookWindowCreate();
-    font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    return created != nullptr;
+    return created != nullptr && IsAttached();
 }
 
 void CBalloonTip::AddTool(HWND tool, const char* toolText, HICON toolIcon) {
@@ -115,7 +123,7 @@ void CBalloonTip::ShowAt(const std::string& newText, const POINT* at) {
     else
         GetCursorPos(&anchor);
     text = newText;
-    if (IsAttached())
+    if (CreatePopup())
         timerId = SetTimer(GetHwnd(), ShowTimerId, delay, nullptr);
 }
 

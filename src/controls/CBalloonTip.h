@@ -20,6 +20,7 @@ class CBalloonTip : public fw::Window {
     static const fw::MessageMap& Messages();
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
+    // Remembers the parent; the popup window is made when a tip is first shown.
     BOOL Create(HWND parent);
     void AddTool(HWND tool, const char* text, HICON toolIcon);
     void RemoveTool(HWND tool);
@@ -49,7 +50,9 @@ class CBalloonTip : public fw::Window {
     };
 
     void Hide();
+    bool CreatePopup();
 
+    HWND parent_ = nullptr;
     POINT anchor{0, 0};
     std::string text;
     UINT_PTR timerId = 0;

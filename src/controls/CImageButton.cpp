@@ -9,9 +9,6 @@
 
 namespace {
 
-// The visual-style functions stay loaded for the whole process.
-CThemeApi themeApi;
-
 controls::PixelRect ToPixels(const RECT& rect) {
     return controls::PixelRect{rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -69,8 +66,10 @@ bool CImageButton::IsThemed() const {
 }
 
 void CImageButton::Redraw() {
+    // Painted with the window's next paint: the set-up changes a button several
+    // times before it is first shown.
     if (IsAttached())
-        RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        InvalidateRect(GetHwnd(), nullptr, TRUE);
 }
 
 void CImageButton::SendClick() {

@@ -1,5 +1,7 @@
 #include "controls/CThemeApi.h"
 
+#include "framework/SystemLibrary.h"
+
 #include <string>
 
 CThemeApi::CloseThemeDataFn CThemeApi::closeThemeData = nullptr;
@@ -9,14 +11,11 @@ CThemeApi::GetThemeBackgroundContentRectFn CThemeApi::getThemeBackgroundContentR
 CThemeApi::IsAppThemedFn CThemeApi::isAppThemed = nullptr;
 CThemeApi::IsThemeActiveFn CThemeApi::isThemeActive = nullptr;
 CThemeApi::OpenThemeDataFn CThemeApi::openThemeData = nullptr;
-fw::Library CThemeApi::library;
-bool CThemeApi::loaded = false;
-int CThemeApi::referenceCount = 0;
 
 namespace {
 
-template <typename Function> bool LookUp(HMODULE library, const char* name, Function& function) {
-    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+template <typename Function> bool LookUp(const char* name, Function& function) {
+    function = fw::SystemFunction<Function>("UXTHEME.DLL", name);
     return function != nullptr;
 }
 
@@ -34,68 +33,44 @@ std::wstring Widen(const char* text) {
 
 } // namespace
 
-CThemeApi::CThemeApi() {
-    ++referenceCount;
-    if (!loaded)
-        Load();
+bool CThemeApi::IsLoaded() {
+    static const bool loaded = Load();
+    return loaded;
 }
 
-CThemeApi::~CThemeApi() {
-    if (referenceCount > 0)
-        --referenceCount;
-    if (referenceCount == 0)
-        Unload();
-}
-
-void CThemeApi::Load() {
-    library.Reset(LoadLibraryA("UXTHEME.DLL"));
-    if (!library)
-        return;
+bool CThemeApi::Load() {
     // All seven are looked up in this order; a missing one makes the table unusable.
-    HMODULE module = library.Get();
-    const bool found =
-        LookUp(module, "CloseThemeData", closeThemeData) &&
-        LookUp(module, "DrawThemeBackground", drawThemeBackground) &&
-        LookUp(module, "DrawThemeText", drawThemeText) &&
-        LookUp(module, "GetThemeBackgroundContentRect", getThemeBackgroundContentRect) &&
-        LookUp(module, "IsAppThemed", isAppThemed) &&
-        LookUp(module, "IsThemeActive", isThemeActive) &&
-        LookUp(module, "OpenThemeData", openThemeData);
-    if (found) {
-        loaded = true;
-        return;
-    }
-    library.Reset();
-}
-
-void CThemeApi::Unload() {
-    library.Reset();
-    loaded = false;
+    return LookUp("CloseThemeData", closeThemeData) &&
+           LookUp("DrawThemeBackground", drawThemeBackground) &&
+           LookUp("DrawThemeText", drawThemeText) &&
+           LookUp("GetThemeBackgroundContentRect", getThemeBackgroundContentRect) &&
+           LookUp("IsAppThemed", isAppThemed) && LookUp("IsThemeActive", isThemeActive) &&
+           LookUp("OpenThemeData", openThemeData);
 }
 
 CThemeApi::ThemeHandle CThemeApi::OpenThemeData(HWND window, const char* classList) {
-    if (!loaded)
+    if (!IsLoaded())
         return nullptr;
     const std::wstring wide = Widen(classList);
     return openThemeData(window, wide.c_str());
 }
 
 bool CThemeApi::CloseThemeData(ThemeHandle theme) {
-    if (!loaded || theme == nullptr)
+    if (!IsLoaded() || theme == nullptr)
         return false;
     return closeThemeData(theme) >= 0;
 }
 
 bool CThemeApi::DrawThemeBackground(ThemeHandle theme, HDC dc, int part, int state,
                                     const RECT* rect, const RECT* clip) {
-    if (!loaded || theme == nullptr)
+    if (!IsLoaded() || theme == nullptr)
         return false;
     return drawThemeBackground(theme, dc, part, state, rect, clip) >= 0;
 }
 
 bool CThemeApi::DrawThemeText(ThemeHandle theme, HDC dc, int part, int state, const char* text,
                               DWORD textFlags, DWORD secondFlags, const RECT* rect) {
-    if (!loaded || theme == nullptr)
+    if (!IsLoaded() || theme == nullptr)
         return false;
     const std::wstring wide = Widen(text);
     return drawThemeText(theme, dc, part, state, wide.c_str(), int(wide.size()), textFlags,
@@ -103,5 +78,5 @@ bool CThemeApi::DrawThemeText(ThemeHandle theme, HDC dc, int part, int state, co
 }
 
 bool CThemeApi::IsAppThemed() {
-    return loaded && isAppThemed() != FALSE;
+    return IsLoaded() && isAppThemed() != FALSE;
 }

@@ -1,7 +1,8 @@
 #pragma once
-// The visual-style functions, looked up at run time in the visual-styles library
-// so that the program also runs where it is missing. One table for the process;
-// every wrapper answers false, 0 or nothing while the table is incomplete.
+// The visual-style functions, looked up in the visual-styles library when a
+// button first draws, so that the program also runs where it is missing. One
+// table for the process; every wrapper answers false, 0 or nothing while the
+// table is incomplete.
 #include "framework/Handles.h"
 
 #include <windows.h>
@@ -13,12 +14,10 @@ class CThemeApi {
     // An open theme, closed when it goes out of scope.
     using Theme = fw::UniqueHandle<ThemeTraits>;
 
-    CThemeApi();
-    ~CThemeApi();
-    CThemeApi(const CThemeApi&) = delete;
-    CThemeApi& operator=(const CThemeApi&) = delete;
+    CThemeApi() = delete;
 
-    static bool IsLoaded() { return loaded; }
+    // Looks the functions up on the first call.
+    static bool IsLoaded();
     static ThemeHandle OpenThemeData(HWND window, const char* classList);
     static bool CloseThemeData(ThemeHandle theme);
     static bool DrawThemeBackground(ThemeHandle theme, HDC dc, int part, int state,
@@ -39,8 +38,7 @@ class CThemeApi {
     using IsThemeActiveFn = BOOL(WINAPI*)();
     using OpenThemeDataFn = ThemeHandle(WINAPI*)(HWND, LPCWSTR);
 
-    static void Load();
-    static void Unload();
+    static bool Load();
 
     static CloseThemeDataFn closeThemeData;
     static DrawThemeBackgroundFn drawThemeBackground;
@@ -49,9 +47,6 @@ class CThemeApi {
     static IsAppThemedFn isAppThemed;
     static IsThemeActiveFn isThemeActive;
     static OpenThemeDataFn openThemeData;
-    static fw::Library library;
-    static bool loaded;
-    static int referenceCount;
 };
 
 struct CThemeApi::ThemeTraits {

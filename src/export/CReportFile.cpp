@@ -1,10 +1,10 @@
 #include "export/CReportFile.h"
 
+#include "export/CSaveFileDialog.h"
 #include "export/DriveReport.h"
 #include "export/SaveCommandScope.h"
 #include "framework/Application.h"
 
-#include <commdlg.h>
 
 #include <cstdio>
 #include <ctime>
@@ -49,7 +49,7 @@ void CReportFile::Save() {
         dialog.lpstrFilter = filter;
         dialog.lpstrFile = fileName;
         dialog.nMaxFile = sizeof fileName;
-        if (!GetSaveFileNameA(&dialog)) {
+        if (!CSaveFileDialog::Ask(dialog)) {
             break;
         }
         const std::string path = exports::ReportPathFor(fileName);

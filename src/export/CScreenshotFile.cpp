@@ -1,11 +1,11 @@
 #include "export/CScreenshotFile.h"
 
 #include "export/BitmapFile.h"
+#include "export/CSaveFileDialog.h"
 #include "export/CWindowCapture.h"
 #include "export/DriveReport.h"
 #include "export/SaveCommandScope.h"
 
-#include <commdlg.h>
 
 #include <string>
 
@@ -24,7 +24,7 @@ bool AskScreenShotPath(std::string& path) {
     dialog.lpstrTitle = SaveTitle;
     dialog.Flags = OFN_OVERWRITEPROMPT;
     dialog.lpstrDefExt = "bmp";
-    if (!GetSaveFileNameA(&dialog)) {
+    if (!CSaveFileDialog::Ask(dialog)) {
         return false;
     }
     path = exports::ScreenshotPath(fileName);

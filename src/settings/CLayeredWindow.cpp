@@ -1,8 +1,9 @@
 #include "settings/CLayeredWindow.h"
 
+#include "framework/SystemLibrary.h"
 #include "settings/IniPath.h"
 
-CLayeredWindow::CLayeredWindow() : userLibrary(LoadLibraryA("USER32.dll")) {}
+CLayeredWindow::CLayeredWindow() : userLibrary(fw::LoadSystemLibrary("USER32.dll")) {}
 
 void CLayeredWindow::MakeLayered(HWND window) {
     const LONG style = GetWindowLongA(window, GWL_EXSTYLE);

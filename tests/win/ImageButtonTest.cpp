@@ -228,6 +228,7 @@ TEST(ImageButton, ThemedLookFollowsTheState) {
     CImageButton button;
     HWND control = host.AddButton(button, BS_PUSHBUTTON | WS_TABSTOP, "");
     button.SetIcon(IDI_TRANSPARENCY, 0);
+    UpdateWindow(control);
     ASSERT_TRUE(button.IsThemed()) << "the theme is opened at the first drawing";
 
     // The outer band of three pixels holds the theme's edge, apart from icon and focus.

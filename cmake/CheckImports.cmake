@@ -1,0 +1,25 @@
+cmake_minimum_required(VERSION 3.21)
+# Fails when an executable imports a library that is not one of the system's
+# known DLLs: those are always loaded from the system folder, so no copy placed
+# beside the program can stand in for them. Everything else is loaded at run
+# time from the system folder.
+#   cmake -DOBJDUMP=... -DEXECUTABLE=... -P CheckImports.cmake
+set(allowed kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comdlg32.dll
+    shlwapi.dll msvcrt.dll)
+execute_process(COMMAND ${OBJDUMP} -p ${EXECUTABLE} OUTPUT_VARIABLE dump RESULT_VARIABLE failed)
+if(failed)
+    message(FATAL_ERROR "cannot read the imports of ${EXECUTABLE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\r\n]+" lines "${dump}")
+set(unexpected)
+foreach(line IN LISTS lines)
+    string(REPLACE "DLL Name: " "" name "${line}")
+    string(TOLOWER "${name}" name)
+    if(NOT name IN_LIST allowed)
+        list(APPEND unexpected ${name})
+    endif()
+endforeach()
+if(unexpected)
+    message(FATAL_ERROR "${EXECUTABLE} imports ${unexpected}; only the system's known DLLs may be "
+                        "imported (${allowed}); load others with fw::LoadSystemLibrary")
+endif()
