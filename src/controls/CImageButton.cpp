@@ -35,8 +35,8 @@ const fw::MessageMap& CImageButton::Messages() {
         fw::OnMessage<&CImageButton::OnGetDlgCode>(WM_GETDLGCODE),
         fw::OnMessage<&CImageButton::OnDoubleClick>(WM_LBUTTONDBLCLK),
         fw::OnMessage<&CImageButton::OnButtonUp>(WM_LBUTTONUP),
-        fw::OnMessage<&CImageButton::OnPressEnded>(WM_CAPTURECHANGED),
-        fw::OnMessage<&CImageButton::OnPressEnded>(WM_KILLFOCUS),
+        fw::OnMessage<&CImageButton::OnCaptureChanged>(WM_CAPTURECHANGED),
+        fw::OnMessage<&CImageButton::OnKillFocus>(WM_KILLFOCUS),
         fw::OnMessage<&CImageButton::OnChar>(WM_CHAR),
         fw::OnMessage<&CImageButton::OnThemeChanged>(WM_THEMECHANGED),
     };
@@ -103,13 +103,25 @@ LRESULT CImageButton::OnButtonUp(WPARAM, LPARAM) {
     return Default();
 }
 
-LRESULT CImageButton::OnPressEnded(WPARAM, LPARAM) {
+LRESULT CImageButton::OnCaptureChanged(WPARAM, LPARAM lParam) {
+    // Taking the capture again while holding it (the pointer rests on the
+    // button) names the button itself as the new owner: the press goes on.
+    if (reinterpret_cast<HWND>(lParam) != GetHwnd())
+        EndPress();
+    return Default();
+}
+
+LRESULT CImageButton::OnKillFocus(WPARAM, LPARAM) {
+    EndPress();
+    return Default();
+}
+
+void CImageButton::EndPress() {
     // A release elsewhere ends the held look without a click.
     if (keyPressPending) {
         keyPressPending = FALSE;
         Send(BM_SETSTATE, FALSE);
     }
-    return Default();
 }
 
 LRESULT CImageButton::OnChar(WPARAM wParam, LPARAM lParam) {

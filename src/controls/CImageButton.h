@@ -31,13 +31,15 @@ class CImageButton : public COwnerDrawButton {
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnDoubleClick(WPARAM wParam, LPARAM lParam);
     LRESULT OnButtonUp(WPARAM wParam, LPARAM lParam);
-    LRESULT OnPressEnded(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
     LRESULT OnChar(WPARAM wParam, LPARAM lParam);
     LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
 
   private:
     void Redraw();
     void SendClick();
+    void EndPress();
     void DrawBackground(HDC dc, RECT& frame, bool pressed, bool focused, bool themed);
     void DrawCaption(HDC dc, const std::string& caption, RECT box, UINT flags, bool themed,
                      bool disabled);

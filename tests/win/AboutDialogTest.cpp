@@ -78,8 +78,11 @@ TEST(AboutDialog, TextColoursAndAHomePageButtonThatOpensThePageOncePerClick) {
 
         button = box.GetDlgItem(IDC_HOMEPAGE);
         const LPARAM inside = MAKELPARAM(4, 4);
+        // With the pointer resting on the button, a double-click opens the page twice.
+        SendMessageA(button, WM_MOUSEMOVE, 0, inside);
         SendMessageA(button, WM_LBUTTONDOWN, MK_LBUTTON, inside);
         SendMessageA(button, WM_LBUTTONUP, 0, inside);
+        SendMessageA(button, WM_MOUSEMOVE, 0, inside);
         SendMessageA(button, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
         SendMessageA(button, WM_LBUTTONUP, 0, inside);
         SendMessageA(button, WM_CHAR, VK_RETURN, 1);

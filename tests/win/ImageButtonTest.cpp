@@ -116,8 +116,12 @@ TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
     HWND control = host.AddButton(button, BS_PUSHBUTTON | WS_TABSTOP, "");
     const LPARAM inside = MAKELPARAM(5, 5);
 
+    // The pointer rests on the button, which holds the capture for it: the
+    // second press of a double-click still counts.
+    SendMessageA(control, WM_MOUSEMOVE, 0, inside);
     SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
     SendMessageA(control, WM_LBUTTONUP, 0, inside);
+    SendMessageA(control, WM_MOUSEMOVE, 0, inside);
     SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
     EXPECT_TRUE(SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED);
     SendMessageA(control, WM_LBUTTONUP, 0, inside);
