@@ -11,6 +11,7 @@
 #include "framework/SystemLibrary.h"
 #include "resource.h"
 
+#include <dbt.h>
 #include <mmsystem.h>
 #include <shlwapi.h>
 #include <windowsx.h>
@@ -58,6 +59,7 @@ const fw::MessageMap& CMainDialog::Messages() {
         fw::OnCommand<&CMainDialog::OnTrayRestore>(ID_TRAY_RESTORE),
         fw::OnCommand<&CMainDialog::OnTrayExit>(ID_TRAY_EXIT),
         fw::OnMessage<&CMainDialog::OnAfterInit>(AfterInitMessage),
+        fw::OnMessage<&CMainDialog::OnDeviceChange>(WM_DEVICECHANGE),
     };
     static const fw::MessageMap map(entries, &CTrayIconDialog::Messages());
     return map;
@@ -67,6 +69,27 @@ void CMainDialog::DoDataExchange() {
     driveView.Bind(GetHwnd());
     Bind(IDOK, exitButton);
     Bind(IDC_TRANSPARENCY, transparencyButton);
+}
+
+LRESULT CMainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    ++messageDepth;
+    const LRESULT result = CTrayIconDialog::WindowProc(message, wParam, lParam);
+    --messageDepth;
+    if (driveListStale && messageDepth == 0 && IsAttached()) {
+        driveListStale = false;
+        driveView.RebuildList();
+        ShowSelectedDrive();
+    }
+    return result;
+}
+
+LRESULT CMainDialog::OnDeviceChange(WPARAM wParam, LPARAM lParam) {
+    const auto* device = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);
+    if ((wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) && device != nullptr &&
+        device->dbch_devicetype == DBT_DEVTYP_VOLUME) {
+        driveListStale = true;
+    }
+    return TRUE;
 }
 
 void CMainDialog::StepDone(const char* step) const {

@@ -69,6 +69,7 @@ class CMainDialog : public CTrayIconDialog {
     void CopyTextToClipboard(const std::string& text);
 
   protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     void DoDataExchange() override;
 
@@ -85,6 +86,7 @@ class CMainDialog : public CTrayIconDialog {
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnAfterInit(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeviceChange(WPARAM wParam, LPARAM lParam);
 
     // Start-up steps of the window's initialisation.
     void AddAboutToSystemMenu();
@@ -94,6 +96,10 @@ class CMainDialog : public CTrayIconDialog {
     void StepDone(const char* step) const;
 
     HICON appIcon = nullptr;
+    // Drives came or went: the list is built again once the window is done
+    // with what it was doing (a command's dialog may be open).
+    bool driveListStale = false;
+    int messageDepth = 0;
 
     CWin32VolumeSystem volumeSystem;
     drives::DriveInventory inventory{volumeSystem};

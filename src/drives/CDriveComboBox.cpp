@@ -30,6 +30,11 @@ bool CDriveComboBox::IsItemBold(int index) const {
     return it != items.end() && it->second.bold;
 }
 
+void CDriveComboBox::ResetContent() {
+    Send(CB_RESETCONTENT);
+    items.clear();
+}
+
 int CDriveComboBox::GetCount() const noexcept {
     return static_cast<int>(Send(CB_GETCOUNT));
 }

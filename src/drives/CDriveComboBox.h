@@ -19,6 +19,8 @@ class CDriveComboBox : public fw::Window {
     void SetItemBold(int index, bool bold);
     bool IsItemBold(int index) const;
 
+    // Removes every item and its record.
+    void ResetContent();
     int GetCount() const noexcept;
     std::string GetLBText(int index) const;
 

@@ -6,6 +6,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace drives {
 namespace {
 
@@ -27,8 +29,8 @@ void CDriveView::Bind(HWND dialog) {
 }
 
 void CDriveView::SetUp() {
-    startSnapshot_ = inventory_.TakeSnapshot();
-    FillList(startSnapshot_->Roots());
+    pendingSnapshot_ = inventory_.TakeSnapshot();
+    FillList(pendingSnapshot_->Roots());
 
     labelFont_.Reset(CreateBoldFont("Tahoma", 12));
     titleFont_.Reset(CreateBoldFont("Tahoma", 16));
@@ -109,10 +111,10 @@ void CDriveView::ShowSelectedDrive() {
     selectedIndex_ = static_cast<int>(driveCombo_.Send(CB_GETCURSEL));
     driveCombo_.SetItemBold(selectedIndex_, true);
 
-    // The snapshot of the start-up serves its first refresh.
+    // The snapshot the list was built from serves the refresh that follows.
     DriveSnapshot snapshot =
-        startSnapshot_ ? std::move(*startSnapshot_) : inventory_.TakeSnapshot();
-    startSnapshot_.reset();
+        pendingSnapshot_ ? std::move(*pendingSnapshot_) : inventory_.TakeSnapshot();
+    pendingSnapshot_.reset();
     const std::string root = SelectedDriveRoot();
     facts_ = inventory_.Query(root, std::move(facts_), snapshot);
     ShowColor(freeLabel_, FreeLabelColor(facts_.freePercent));
@@ -145,6 +147,21 @@ void CDriveView::Show(const std::string& root, const DriveSnapshot& snapshot) {
     const bool systemDrive = inventory_.IsSystemDrive(root);
     ShowColor(systemDriveLabel_, SystemDriveLabelColor(systemDrive));
     ShowText(systemDriveLabel_, SystemDriveText(systemDrive));
+}
+
+void CDriveView::RebuildList() {
+    const std::string selected = SelectedDriveRoot();
+    pendingSnapshot_ = inventory_.TakeSnapshot();
+    driveCombo_.ResetContent();
+    FillList(pendingSnapshot_->Roots());
+    const auto kept = std::find(fixedDriveList_.begin(), fixedDriveList_.end(), selected);
+    if (kept != fixedDriveList_.end()) {
+        driveCombo_.Send(CB_SETCURSEL, static_cast<WPARAM>(kept - fixedDriveList_.begin()));
+    }
+    if (fixedDriveList_.empty()) {
+        selectedRootText_.clear();
+        facts_ = VolumeFacts{};
+    }
 }
 
 void CDriveView::ColorTotals(const FixedDriveTotals& totals) {

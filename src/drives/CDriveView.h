@@ -36,6 +36,10 @@ class CDriveView {
     const VolumeFacts& QueryVolumeFacts(const std::string& root);
     // The two summary labels that follow a rule take the colours of `totals`.
     void ColorTotals(const FixedDriveTotals& totals);
+    // Builds the list again from a new snapshot (kept for the next refresh),
+    // after drives came or went: the selected root stays selected while it is
+    // listed, otherwise the first drive is; without any, the view starts over.
+    void RebuildList();
 
     const std::vector<std::string>& FixedDriveList() const noexcept { return fixedDriveList_; }
     const DriveInventory& Inventory() const noexcept { return inventory_; }
@@ -48,7 +52,7 @@ class CDriveView {
     static void ShowColor(CColorLabel& label, const LabelColor& color);
 
     DriveInventory& inventory_;
-    std::optional<DriveSnapshot> startSnapshot_;
+    std::optional<DriveSnapshot> pendingSnapshot_;
     std::vector<std::string> fixedDriveList_;
     VolumeFacts facts_;
     int selectedIndex_ = -1;

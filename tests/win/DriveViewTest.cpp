@@ -210,6 +210,39 @@ TEST(DriveView, CopyToClipboardQueriesAfreshAndRecoloursTheFreeLabel) {
     EXPECT_NE(text.find("Free: 5.00 GB \r\n"), std::string::npos) << text;
 }
 
+TEST(DriveView, RebuildingTheListKeepsTheSelectedRootWhileItIsListed) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM");
+    system.Fixed("F:\\", 100 * GiB, 50 * GiB, "DATA");
+    ViewHost host(system);
+    host.body = [&](ViewHost& h) {
+        auto& combo = ControlOf<CDriveComboBox>(h.GetHwnd(), IDC_DRIVE_COMBO);
+        combo.Send(CB_SETCURSEL, 1);
+        system.Fixed("E:\\", 10 * GiB, GiB, "USB");
+        h.view.RebuildList();
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(h.view.FixedDriveList(), (std::vector<std::string>{"C:\\", "E:\\", "F:\\"}));
+        EXPECT_EQ(h.view.SelectedDriveRoot(), "F:\\");
+        EXPECT_TRUE(combo.IsItemBold(2));
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
+
+        system.Add("F:\\", drives::DriveType::NoRootDir, 0, 0);
+        h.view.RebuildList();
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(h.view.SelectedDriveRoot(), "C:\\");
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_VOLUME_NAME), "Volume Name: SYSTEM");
+
+        system.Add("C:\\", drives::DriveType::Remote, 0, 0);
+        system.Add("E:\\", drives::DriveType::Remote, 0, 0);
+        h.view.RebuildList();
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(combo.GetCount(), 0);
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_DRIVE_COUNT), ". Number Of Logical Drives: 0");
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_VOLUME_NAME), "");
+    };
+    host.DoModal();
+}
+
 TEST(DriveView, WithoutFixedDrivesTheListIsEmptyAndTheCountZero) {
     FakeVolumeSystem system;
     system.Add("C:\\", drives::DriveType::Remote, 10 * GiB, GiB);
