@@ -9,6 +9,7 @@
 #include "export/CWindowCapture.h"
 #include "framework/Application.h"
 #include "framework/SystemLibrary.h"
+#include "Version.h"
 #include "resource.h"
 
 #include <dbt.h>
@@ -106,7 +107,7 @@ BOOL CMainDialog::OnInitDialog() {
     StepDone("system menu and icons");
 
     SetTrayIcon(IDI_APP);
-    SetTrayTip("Orbelune v1.0.2");
+    SetTrayTip("Orbelune v" ORBELUNE_VERSION);
     SetTrayMenu(IDR_TRAY_MENU, 0);
     StepDone("notification-area record");
 

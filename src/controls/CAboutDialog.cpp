@@ -1,5 +1,6 @@
 #include "controls/CAboutDialog.h"
 
+#include "Version.h"
 #include "resource.h"
 
 CAboutDialog::CAboutDialog(base::ShellLauncher& launcher) noexcept
@@ -21,7 +22,7 @@ std::string CAboutDialog::AboutText() {
            "\r\n"
            "\r\n"
            "Your drives at a glance.\r\n"
-           "Version 1.0.2\r\n"
+           "Version " ORBELUNE_VERSION "\r\n"
            "Thank you for using Orbelune.";
 }
 

@@ -1,5 +1,6 @@
 #include "export/DriveReport.h"
 
+#include "Version.h"
 #include "base/Format.h"
 
 namespace exports {
@@ -44,7 +45,7 @@ std::vector<ReportedDrive> QueryReportedDrives(const drives::DriveInventory& inv
 
 std::string BuildDriveReport(const ReportHeader& header, const std::vector<ReportedDrive>& drives,
                              const drives::FixedDriveTotals& totals) {
-    std::string report = "Orbelune version 1.0.2\r\n";
+    std::string report = "Orbelune version " ORBELUNE_VERSION "\r\n";
     report += base::Format("Report on computer: %s by %s\r\n", header.computerName.c_str(),
                            header.userName.c_str());
     report += "Date: " + header.dateText + LineEnd;
