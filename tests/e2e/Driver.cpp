@@ -1,5 +1,6 @@
 #include "Driver.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -253,18 +254,12 @@ std::string Env(const char* name) {
 
 std::string RunHostTool(const std::string& tool, const std::string& options,
                         const std::string& windowsPath) {
-    using ToUnix = char*(CDECL*)(LPCWSTR);
-    const auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    wchar_t wide[MAX_PATH] = {};
-    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-    char* unixPath = toUnix ? toUnix(wide) : nullptr;
-    if (!unixPath)
-        return "";
+    // The host's path: the harness names the folder of every drive letter.
+    std::string path = Env(("ORBELUNE_DRIVE_" + windowsPath.substr(0, 1) + "_DIR").c_str()) +
+                       windowsPath.substr(2);
+    std::replace(path.begin(), path.end(), '\\', '/');
     std::string commandLine =
-        "\\\\?\\unix\\usr\\bin\\" + tool + " " + options + " \"" + unixPath + "\"";
-    HeapFree(GetProcessHeap(), 0, unixPath);
-
+        "\\\\?\\unix\\usr\\bin\\" + tool + " " + options + " \"" + path + "\"";
     const std::string outputPath = Env("ORBELUNE_SCRATCH") + "tool-output.txt";
     SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
     HANDLE output = CreateFileA(outputPath.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
