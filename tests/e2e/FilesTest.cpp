@@ -27,6 +27,7 @@ std::string LabelOf(const std::string& root) {
 } // namespace
 
 TEST(TwoDrives_Report, ChosenFromTheContextMenuItsBytesAreTheExpectedTexts) {
+    DeleteFileA(Scratch("drives.txt").c_str());
     App app = StartOrbelune();
     ASSERT_NE(app.window, nullptr);
     // Options, then the tenth item of its submenu.
@@ -95,6 +96,7 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotKeepTheNameAskBeforeReplacingAndT
         };
 
         const std::string named = Scratch(report ? "Named.TXT" : "Named.BMP");
+        DeleteFileA(named.c_str());
         save(named);
         EXPECT_TRUE(isWritten(named));
         EXPECT_FALSE(FileExists(named + extension)) << "the extension was added again";
@@ -117,6 +119,7 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotKeepTheNameAskBeforeReplacingAndT
         const std::string folder = Scratch(std::string(120, 'd'));
         CreateDirectoryA(folder.c_str(), nullptr);
         const std::string stem = folder + "\\" + std::string(MAX_PATH - folder.size() - 6, 'n');
+        DeleteFileA((stem + extension).c_str());
         save(stem);
         EXPECT_TRUE(isWritten(stem + extension));
         EXPECT_EQ((stem + extension).size(), size_t(MAX_PATH - 1));

@@ -79,8 +79,9 @@ inline bool UseMenu(App& app, bool tray, const std::vector<WORD>& keys) {
     return true;
 }
 
-// Saves the report under S:\<name>.txt, declines to open it; its bytes.
+// Saves the report as S:\<name>.txt, a new file, declines to open it; its bytes.
 inline std::string SaveReport(App& app, const std::string& name) {
+    DeleteFileA(Scratch(name + ".txt").c_str());
     Post(app.window, WM_COMMAND, ID_SAVE_REPORT);
     if (!SaveFileAs(app.Id(), Scratch(name)))
         return "<no save dialog>";

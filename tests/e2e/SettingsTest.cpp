@@ -57,6 +57,7 @@ TEST(TwoDrives_Settings, TheStoredOpacityIsReadToggledStoredAndKeptForTheNextSta
         CreateDirectoryA(cwd.c_str(), nullptr);
         ASSERT_TRUE(CopyFileA(Env("ORBELUNE_EXE").c_str(), (folder + "\\Orbelune.exe").c_str(), 0));
         const bool blocked = row.stored == kFolderInTheWay;
+        DeleteFileA(ini.c_str()) || RemoveDirectoryA(ini.c_str());
         if (blocked) {
             CreateDirectoryA(ini.c_str(), nullptr);
         } else if (row.stored) {
