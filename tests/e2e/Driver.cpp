@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 #include <fstream>
+#include <shlobj.h>
 #include <iterator>
 
 namespace e2e {
@@ -68,8 +69,11 @@ HWND FindWindowOf(DWORD processId, const std::function<bool(HWND)>& accept, DWOR
     };
     WaitUntil(
         [&] {
-            EnumWindows([](HWND window, LPARAM t) -> BOOL { return (*(decltype(test)*)t)(window); },
-                        LPARAM(&test));
+            EnumWindows(
+                [](HWND window, LPARAM t) -> BOOL {
+                    return (*reinterpret_cast<decltype(test)*>(t))(window);
+                },
+                LPARAM(&test));
             return found != nullptr;
         },
         timeoutMs);
@@ -244,6 +248,19 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 bool FileExists(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsCompleteBitmap(const std::string& path) {
+    const std::string bytes = ReadFileBytes(path).value_or("");
+    const auto byte = [&](int i) { return unsigned(static_cast<unsigned char>(bytes[i])); };
+    return bytes.size() >= 54 && bytes.compare(0, 2, "BM") == 0 &&
+           (byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24) == bytes.size();
+}
+
+std::string DesktopFile(const std::string& name) {
+    char desktop[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
+    return std::string(desktop) + "\\" + name;
 }
 
 std::string Env(const char* name) {

@@ -86,6 +86,10 @@ bool WithClipboardHeld(const std::string& text, const std::function<void()>& dur
 std::optional<std::string> ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// A file that a bitmap's header describes completely: its size field matches the bytes.
+bool IsCompleteBitmap(const std::string& path);
+// The path of a file on the desktop.
+std::string DesktopFile(const std::string& name);
 // An environment variable set by the test harness ("" when missing).
 std::string Env(const char* name);
 // What /usr/bin/<tool> of the host system prints about a file.

@@ -1,10 +1,8 @@
 #pragma once
 // Steps of the scenarios that know Orbelune: start it, choose a drive, walk its
-// context and notification-area menus, save a report, read what the window shows.
+// context and notification-area menus, save a report, copy with F3.
 #include "Driver.h"
 #include "resource.h"
-
-#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -13,8 +11,6 @@
 
 namespace e2e {
 
-constexpr int kOpaque = 255;
-constexpr int kTransparent = 191; // 75 % of 255
 // What the notification area sends to the program for its icon.
 constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr WPARAM kTrayIconId = 1;
@@ -96,35 +92,6 @@ inline std::string CopyWithF3(App& app) {
     PressKeys(app.window, {VK_F3});
     WaitUntil([] { return !ClipboardIsEmpty(); }, 5000);
     return ClipboardText().value_or("");
-}
-
-inline int Alpha(HWND window) {
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ? alpha : -1;
-}
-
-inline std::string DesktopFile(const std::string& name) {
-    char desktop[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop);
-    return std::string(desktop) + "\\" + name;
-}
-
-// Every text of the drive view, for comparisons before and after.
-inline std::string ViewTexts(HWND window) {
-    std::string all;
-    for (int id : {IDC_DRIVE_GROUP, IDC_VOLUME_NAME, IDC_CAPACITY, IDC_SERIAL, IDC_FILE_SYSTEM,
-                   IDC_MAX_NAME_LENGTH, IDC_SYSTEM_DRIVE, IDC_DRIVE_COUNT, IDC_TOTAL_CAPACITY})
-        all += ItemText(window, id) + "|";
-    return all;
-}
-
-// A bitmap file whose header's size field matches the bytes on disk.
-inline bool IsCompleteBitmap(const std::string& path) {
-    const std::string bytes = ReadFileBytes(path).value_or("");
-    const auto byte = [&](int i) { return unsigned(static_cast<unsigned char>(bytes[i])); };
-    return bytes.size() >= 54 && bytes.compare(0, 2, "BM") == 0 &&
-           (byte(2) | byte(3) << 8 | byte(4) << 16 | byte(5) << 24) == bytes.size();
 }
 
 } // namespace e2e

@@ -17,6 +17,15 @@ long long NumberIn(const std::string& text) {
     return digit == std::string::npos ? -1 : std::atoll(text.c_str() + digit);
 }
 
+// Every text of the drive view, for comparisons before and after.
+std::string ViewTexts(HWND window) {
+    std::string all;
+    for (int id : {IDC_DRIVE_GROUP, IDC_VOLUME_NAME, IDC_CAPACITY, IDC_SERIAL, IDC_FILE_SYSTEM,
+                   IDC_MAX_NAME_LENGTH, IDC_SYSTEM_DRIVE, IDC_DRIVE_COUNT, IDC_TOTAL_CAPACITY})
+        all += ItemText(window, id) + "|";
+    return all;
+}
+
 // Opens the about box and closes it: every message posted before has been handled.
 void HandledSoFar(App& app) {
     Post(app.window, WM_COMMAND, ID_ABOUT);

@@ -7,9 +7,17 @@ using namespace e2e;
 
 namespace {
 
+constexpr int kOpaque = 255;
+constexpr int kTransparent = 191; // 75 % of 255
 const std::string kStored0 = "[Orbelune]\r\nWnd_Transparency=0\r\n";
 const std::string kStored1 = "[Orbelune]\r\nWnd_Transparency=1\r\n";
 const std::string kFolderInTheWay = "<a folder where the file belongs>";
+
+int Alpha(HWND window) {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ? alpha : -1;
+}
 
 void ClickTransparency(const App& app, int alpha) {
     ClickButton(app.window, IDC_TRANSPARENCY);
