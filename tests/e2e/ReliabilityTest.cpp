@@ -90,6 +90,7 @@ TEST(TwoDrives_Reliability, RepeatedAndCrossingInputLeavesTheViewRightAndTheProg
                  Post(app.window, WM_COMMAND, ID_SCREENSHOT);
                  EXPECT_TRUE(SaveFileAs(app.Id(), Scratch("held.bmp")));
                  EXPECT_TRUE(WaitVisible(app.window));
+                 EXPECT_TRUE(Answers(app.window)) << "the command has come to its end";
              }));
              EXPECT_TRUE(IsCompleteBitmap(Scratch("held.bmp")));
              EXPECT_EQ(ClipboardText().value_or(""), "kept");

@@ -81,8 +81,9 @@ TEST(TwoDrives_Settings, TheStoredOpacityIsReadToggledStoredAndKeptForTheNextSta
                     << "made at the first start";
             }
             ClickTransparency(app, toggled);
-            if (row.after) {
-                EXPECT_EQ(ReadFileBytes(ini).value_or("<none>"), *row.after);
+            if (row.after) { // written just after the opacity changed
+                EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(ini) == *row.after; }, 3000))
+                    << ReadFileBytes(ini).value_or("<none>");
             }
             Quit(app);
         }
