@@ -1,95 +1,69 @@
-// Start-up and the ways to end the program, driven from outside.
+// Start-up, every way to end the program, and the way to the notification area
+// and back, driven from outside.
 #include "Orbelune.h"
-#include "resource.h"
 
-#include <gtest/gtest.h>
+#include <functional>
 
-namespace {
+using namespace e2e;
 
-using e2e::Running;
-using e2e::StartOrbelune;
-
-LRESULT SendOr(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
-    return e2e::Send(window, message, wParam, lParam).value_or(-12345);
-}
-
-void ExpectCleanExit(e2e::Process& process) {
-    ASSERT_TRUE(process.WaitForExit(5000)) << "the program did not end";
-    EXPECT_EQ(process.ExitCode().value_or(99), 0u);
-}
-
-} // namespace
-
-TEST(TwoDrives_Lifecycle, StartsShowingTheFirstFixedDrive) {
-    Running app = StartOrbelune();
+TEST(TwoDrives_Lifecycle, StartsOnTheFirstFixedDriveAndIgnoresEscape) {
+    App app = StartOrbelune();
     ASSERT_NE(app.window, nullptr) << "no window titled Orbelune";
-    HWND combo = GetDlgItem(app.window, IDC_DRIVE_COMBO);
-    EXPECT_EQ(SendOr(combo, CB_GETCOUNT), 2);
-    EXPECT_EQ(SendOr(combo, CB_GETCURSEL), 0);
-    EXPECT_EQ(e2e::DlgItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive C:\\");
-    EXPECT_EQ(e2e::DlgItemText(app.window, IDC_DRIVE_COUNT), ". Number Of Logical Drives: 2");
-    EXPECT_EQ(e2e::DlgItemText(app.window, IDC_VOLUME_NAME), "Volume Name: SYSTEM");
+    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive C:\\");
+    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_COUNT), ". Number Of Logical Drives: 2");
+    // Keys arrive in order: once F3 has copied, Escape and Tab have been handled.
+    PressKeys(app.window, {VK_ESCAPE, VK_TAB});
+    EXPECT_TRUE(StartsWith(CopyWithF3(app), kSystemFacts));
     EXPECT_TRUE(IsWindowVisible(app.window));
-    // The system menu ends with the about entry.
-    ASSERT_TRUE(e2e::Post(app.window, WM_CLOSE));
-    ExpectCleanExit(app.process);
+    Quit(app);
 }
 
-TEST(TwoDrives_Lifecycle, MinimiseGoesToTheNotificationAreaAndRestoreComesBack) {
-    Running app = StartOrbelune();
+TEST(TwoDrives_Lifecycle, EveryWayToEndTheProgramEndsItOnceAndCleanly) {
+    const struct {
+        const char* name;
+        std::function<void(App&)> end;
+    } ways[] = {
+        {"Exit button", [](App& app) { ClickButton(app.window, IDOK); }},
+        {"Enter on the focused Exit button", [](App& app) { PressKeys(app.window, {VK_RETURN}); }},
+        {"double click on the Exit button",
+         [](App& app) {
+             HWND button = GetDlgItem(app.window, IDOK);
+             for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+                 Post(button, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, MAKELPARAM(5, 5));
+         }},
+        {"close box", [](App& app) { Post(app.window, WM_SYSCOMMAND, SC_CLOSE); }},
+        {"context menu Exit",
+         [](App& app) {
+             ASSERT_TRUE(UseMenu(app, false, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+         }},
+        {"tray menu Exit while minimised",
+         [](App& app) {
+             Send(app.window, WM_SYSCOMMAND, SC_MINIMIZE);
+             ASSERT_TRUE(WaitVisible(app.window, false));
+             ASSERT_TRUE(UseMenu(app, true, {VK_DOWN, VK_DOWN, VK_RETURN}));
+         }},
+    };
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        App app = StartOrbelune();
+        ASSERT_NE(app.window, nullptr);
+        way.end(app);
+        EXPECT_TRUE(app.process.EndsCleanly()) << "the program did not end, or not with code 0";
+    }
+}
+
+TEST(TwoDrives_Lifecycle, MinimiseAndReduceGoToTheTrayAndItsMenuOrDoubleClickBringsItBack) {
+    App app = StartOrbelune();
     ASSERT_NE(app.window, nullptr);
-    SendOr(app.window, WM_SYSCOMMAND, SC_MINIMIZE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(app.window); }, 3000));
+    Send(app.window, WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_TRUE(WaitVisible(app.window, false));
     EXPECT_FALSE(IsIconic(app.window));
-    SendOr(app.window, WM_COMMAND, ID_TRAY_RESTORE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(app.window) != FALSE; }, 3000));
-    // Reduce from the context menu hides it the same way.
-    SendOr(app.window, WM_COMMAND, ID_REDUCE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return !IsWindowVisible(app.window); }, 3000));
-    SendOr(app.window, WM_COMMAND, ID_TRAY_RESTORE);
-    EXPECT_TRUE(e2e::WaitUntil([&] { return IsWindowVisible(app.window) != FALSE; }, 3000));
-    ASSERT_TRUE(e2e::ClickButton(app.window, IDOK));
-    ExpectCleanExit(app.process);
-}
+    ASSERT_TRUE(UseMenu(app, true, {VK_DOWN, VK_RETURN})); // Restore
+    EXPECT_TRUE(WaitVisible(app.window));
 
-TEST(TwoDrives_Lifecycle, TrayExitEndsTheProgramWhileReduced) {
-    Running app = StartOrbelune();
-    ASSERT_NE(app.window, nullptr);
-    SendOr(app.window, WM_SYSCOMMAND, SC_MINIMIZE);
-    ASSERT_TRUE(e2e::Post(app.window, WM_COMMAND, ID_TRAY_EXIT));
-    ExpectCleanExit(app.process);
-}
-
-TEST(TwoDrives_Lifecycle, ContextMenuExitCommandEndsTheProgram) {
-    Running app = StartOrbelune();
-    ASSERT_NE(app.window, nullptr);
-    ASSERT_TRUE(e2e::Post(app.window, WM_COMMAND, IDOK));
-    ExpectCleanExit(app.process);
-}
-
-TEST(TwoDrives_Lifecycle, KeysRefreshAndEscapeDoesNotClose) {
-    Running app = StartOrbelune();
-    ASSERT_NE(app.window, nullptr);
-    e2e::PressKey(app.window, VK_F5);
-    e2e::PressKey(app.window, VK_ESCAPE);
-    e2e::PressKey(app.window, VK_TAB);
-    Sleep(300);
-    EXPECT_TRUE(app.process.IsRunning());
-    EXPECT_EQ(e2e::DlgItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive C:\\");
-    e2e::Post(app.window, WM_CLOSE);
-    ExpectCleanExit(app.process);
-}
-
-TEST(NoFixedDrive_Lifecycle, StartsWithAnEmptyListAndEndsCleanly) {
-    Running app = StartOrbelune();
-    ASSERT_NE(app.window, nullptr);
-    HWND combo = GetDlgItem(app.window, IDC_DRIVE_COMBO);
-    EXPECT_EQ(SendOr(combo, CB_GETCOUNT), 0);
-    EXPECT_EQ(SendOr(combo, CB_GETCURSEL), CB_ERR);
-    EXPECT_EQ(e2e::DlgItemText(app.window, IDC_DRIVE_COUNT), ". Number Of Logical Drives: 0");
-    e2e::PressKey(app.window, VK_F5);
-    Sleep(200);
-    EXPECT_TRUE(app.process.IsRunning());
-    e2e::Post(app.window, WM_CLOSE);
-    ExpectCleanExit(app.process);
+    ASSERT_TRUE(UseMenu(app, false, {VK_DOWN, VK_DOWN, VK_RETURN})); // Reduce
+    EXPECT_TRUE(WaitVisible(app.window, false));
+    Post(app.window, kTrayMessage, kTrayIconId, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(WaitVisible(app.window));
+    Quit(app);
 }
