@@ -110,3 +110,33 @@ TEST(ReadOnlyProgram_Settings, AProgramFolderWhereNothingCanBeWrittenChangesNoth
     Quit(app);
     EXPECT_FALSE(FileExists("P:\\Orbelune.ini"));
 }
+
+// With the pointer resting on the button, its second press of a double-click
+// counts: one click and a double-click toggle three times.
+TEST(TwoDrives_Settings, ADoubleClickOnTheTransparencyButtonTogglesTwice) {
+    const std::string folder = Scratch("double-click");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(Env("ORBELUNE_EXE").c_str(), (folder + "\\Orbelune.exe").c_str(), 0));
+    DeleteFileA((folder + "\\Orbelune.ini").c_str());
+    App app = StartOrbelune(folder + "\\Orbelune.exe", folder);
+    ASSERT_NE(app.window, nullptr);
+    HWND button = GetDlgItem(app.window, IDC_TRANSPARENCY);
+    RECT bounds{};
+    GetWindowRect(button, &bounds);
+    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+    const LPARAM inside = MAKELPARAM(5, 5);
+    auto press = [&](UINT down) {
+        Send(button, WM_MOUSEMOVE, 0, inside);
+        Send(button, down, MK_LBUTTON, inside);
+        Send(button, WM_LBUTTONUP, 0, inside);
+    };
+    EXPECT_EQ(Alpha(app.window), kOpaque);
+    press(WM_LBUTTONDOWN);
+    EXPECT_TRUE(WaitUntil([&] { return Alpha(app.window) == kTransparent; }, 3000));
+    press(WM_LBUTTONDOWN);
+    press(WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(Answers(app.window));
+    EXPECT_EQ(Alpha(app.window), kTransparent) << "two toggles more";
+    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder + "\\Orbelune.ini") == kStored1; }));
+    Quit(app);
+}
