@@ -56,7 +56,12 @@ TEST(ContextMenuText, BothLevelsWithTheRootLosingOnlyABackslashAtTheVeryEnd) {
                                         Item("About...", ID_ABOUT, IDI_ABOUT)}));
 }
 
-TEST(ContextMenuText, DriveItemTextRemovesOneBackslashAndCutsLongTexts) {
+TEST(ContextMenuText, DriveItemTextRemovesOneBackslashAndCutsTextsToTheItemCapacity) {
     EXPECT_EQ(commands::DriveItemText("Explore %s", "C:\\\\"), "Explore C:\\");
-    EXPECT_EQ(commands::DriveItemText("%s", std::string(300, 'x')), std::string(259, 'x'));
+    for (const std::size_t length : {258u, 259u, 260u, 300u}) {
+        EXPECT_EQ(commands::DriveItemText("%s", std::string(length, 'x')).size(),
+                  std::min<std::size_t>(length, 259u));
+    }
+    // The backslash that the cut leaves at the very end goes as well.
+    EXPECT_EQ(commands::DriveItemText("%s", std::string(258, 'x') + "\\x"), std::string(258, 'x'));
 }

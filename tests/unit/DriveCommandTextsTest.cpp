@@ -22,6 +22,8 @@ TEST(RenameTexts, LabelsWithControlCharactersAreNotWritten) {
     EXPECT_FALSE(IsWritableVolumeLabel("TWO\r\nLINES"));
     EXPECT_FALSE(IsWritableVolumeLabel("LINE\n"));
     EXPECT_FALSE(IsWritableVolumeLabel("TAB\tBED"));
+    EXPECT_FALSE(IsWritableVolumeLabel("DEL\x7F"));
+    EXPECT_TRUE(IsWritableVolumeLabel("SPACE \x80\x20"));
     EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
 }
 

@@ -5,13 +5,19 @@
 
 // The main window's commands send the selected root through the same calls
 // (checked under Wine); here the cases that a listed drive never gives.
-TEST(ShellActions, EmptyOrLongRootsArePassedAsIs) {
+TEST(ShellActions, TheRootReachesEachToolAndTheCleanUpLineIsCutToItsBuffer) {
     testing_support::RecordingLauncher launcher;
-    commands::Explore(launcher, "");
+    commands::Explore(launcher, "C:\\");
+    commands::Search(launcher, "C:\\");
     commands::CleanUp(launcher, "");
-    EXPECT_EQ(launcher.calls,
-              (std::vector<std::string>{"Execute open [] 10", "Run [cleanmgr.exe /d] 10"}));
-    EXPECT_EQ(commands::CleanUpCommandLine(std::string(100, 'x')).size(), 71u);
+    EXPECT_EQ(launcher.calls, (std::vector<std::string>{"Execute open [C:\\] 10",
+                                                        "Execute find [C:\\] 10",
+                                                        "Run [cleanmgr.exe /d] 10"}));
+    // "cleanmgr.exe /d" is 15 characters; the line holds 71.
+    for (const std::size_t root : {55u, 56u, 57u, 100u}) {
+        EXPECT_EQ(commands::CleanUpCommandLine(std::string(root, 'x')).size(),
+                  std::min<std::size_t>(15 + root, 71u));
+    }
 }
 
 TEST(ShellActions, PropertiesUseTheInvokeIdListRecordWithOwner) {
