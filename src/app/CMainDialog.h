@@ -83,6 +83,10 @@ class CMainDialog : public CTrayIconDialog {
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnAfterInit(WPARAM wParam, LPARAM lParam);
+    // The window moved to a monitor of another DPI (wParam) and is to take the
+    // rectangle the system suggests (lParam).
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    int CurrentDpi() const;
 
     // Start-up steps of the window's initialisation.
     void AddAboutToSystemMenu();
@@ -90,7 +94,9 @@ class CMainDialog : public CTrayIconDialog {
     void SetUpControls();
     void RunAboutBox();
 
-    HICON appIcon = nullptr;
+    HICON appIcon = nullptr; // appIconImage's handle
+    fw::Icon appIconImage;   // 32 x 32 pixels at the window's DPI
+    int dpi = 0;             // the window's DPI, once told of a change
 
     CWin32VolumeSystem volumeSystem;
     drives::DriveInventory inventory{volumeSystem};

@@ -3,6 +3,7 @@
 #include "controls/BalloonShape.h"
 #include "framework/Application.h"
 #include "framework/CreationHook.h"
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 
 namespace {
@@ -48,8 +49,31 @@ BOOL CBalloonTip::Create(HWND parent) {
     HWND created = CreateWindowExA(0, ClassName, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
                                    fw::ResourceInstance(), nullptr);
     fw::UnhookWindowCreate();
-    font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    PickFont();
     return created != nullptr;
+}
+
+int CBalloonTip::CurrentDpi() const {
+    return dpi != 0 ? dpi : fw::WindowDpi(GetHwnd());
+}
+
+void CBalloonTip::SetDpi(int newDpi) {
+    dpi = newDpi;
+    PickFont();
+}
+
+void CBalloonTip::PickFont() {
+    const HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const int currentDpi = CurrentDpi();
+    HFONT scaled = nullptr;
+    if (currentDpi != fw::SystemDpi()) {
+        LOGFONTA description{};
+        GetObjectA(guiFont, sizeof description, &description);
+        description = fw::FontAtDpi(description, currentDpi);
+        scaled = CreateFontIndirectA(&description);
+    }
+    font = scaled != nullptr ? scaled : guiFont;
+    scaledFont.Reset(scaled);
 }
 
 void CBalloonTip::AddTool(HWND tool, const char* toolText, HICON toolIcon) {
@@ -125,12 +149,14 @@ void CBalloonTip::ComputeShape(HDC dc, HRGN* region, SIZE* size) {
         fw::SelectGuard fontGuard(dc, font);
         DrawTextA(dc, text.c_str(), -1, &measured, DT_CALCRECT);
     }
+    const int currentDpi = CurrentDpi();
     const controls::BalloonShape shape = controls::ComputeBalloonShape(
         controls::PixelSize{measured.right - measured.left, measured.bottom - measured.top},
-        icon != nullptr, controls::PixelSize{iconWidth, iconHeight});
+        icon != nullptr, controls::PixelSize{iconWidth, iconHeight}, currentDpi);
+    const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(currentDpi);
     fw::Region body(CreateRoundRectRgn(shape.body.left, shape.body.top, shape.body.right,
-                                       shape.body.bottom, controls::BalloonCornerWidth,
-                                       controls::BalloonCornerHeight));
+                                       shape.body.bottom, metrics.cornerWidth,
+                                       metrics.cornerHeight));
     POINT stem[3];
     for (int i = 0; i < 3; ++i)
         stem[i] = POINT{shape.stem[i].x, shape.stem[i].y};
@@ -157,8 +183,9 @@ LRESULT CBalloonTip::OnTimer(WPARAM wParam, LPARAM) {
             ComputeShape(dc.Get(), &region, &size);
         }
         SetWindowRgn(self, region, TRUE);
-        SetWindowPos(self, HWND_TOP, anchor.x - size.cx + controls::BalloonMarginX,
-                     anchor.y - size.cy + controls::BalloonMarginY, size.cx, size.cy,
+        const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(CurrentDpi());
+        SetWindowPos(self, HWND_TOP, anchor.x - size.cx + metrics.marginX,
+                     anchor.y - size.cy + metrics.marginY, size.cx, size.cy,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
         timerId = SetTimer(self, PollTimerId, PollInterval, nullptr);
     } else if (wParam == PollTimerId) {
@@ -182,15 +209,17 @@ LRESULT CBalloonTip::OnPaint(WPARAM, LPARAM) {
     HRGN shape = nullptr;
     ComputeShape(dc, &shape, nullptr);
     fw::Region region(shape);
+    const int currentDpi = CurrentDpi();
+    const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(currentDpi);
     FillRgn(dc, region.Get(), fillBrush.Get());
-    FrameRgn(dc, region.Get(), frameBrush.Get(), 3, 3);
-    FrameRgn(dc, region.Get(), textBrush.Get(), 1, 1);
+    FrameRgn(dc, region.Get(), frameBrush.Get(), metrics.frameWidth, metrics.frameWidth);
+    FrameRgn(dc, region.Get(), textBrush.Get(), metrics.outlineWidth, metrics.outlineWidth);
 
     RECT client{};
     GetClientRect(self, &client);
     const controls::PixelRect textRect = controls::BalloonTextRect(
         controls::PixelRect{client.left, client.top, client.right, client.bottom}, icon != nullptr,
-        controls::PixelSize{iconWidth, iconHeight});
+        controls::PixelSize{iconWidth, iconHeight}, currentDpi);
     RECT rect{textRect.left, textRect.top, textRect.right, textRect.bottom};
     {
         fw::SelectGuard fontGuard(dc, font);
@@ -198,8 +227,8 @@ LRESULT CBalloonTip::OnPaint(WPARAM, LPARAM) {
         DrawTextA(dc, text.c_str(), -1, &rect, 0);
     }
     if (icon != nullptr) {
-        DrawIconEx(dc, controls::BalloonMarginX, controls::BalloonMarginY, icon, iconWidth,
-                   iconHeight, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, metrics.marginX, metrics.marginY, icon, iconWidth, iconHeight, 0, nullptr,
+                   DI_NORMAL);
     }
     EndPaint(self, &paint);
     return 0;
