@@ -1,5 +1,6 @@
 #include "app/CMainDialog.h"
 
+#include "base/Dpi.h"
 #include "commands/CContextMenu.h"
 #include "commands/CDriveFormatter.h"
 #include "commands/CRecycleBin.h"
@@ -8,6 +9,7 @@
 #include "controls/CAboutDialog.h"
 #include "export/CWindowCapture.h"
 #include "framework/Application.h"
+#include "framework/Dpi.h"
 #include "framework/SystemLibrary.h"
 #include "Version.h"
 #include "resource.h"
@@ -26,8 +28,9 @@ constexpr UINT AfterInitMessage = WM_APP + 1;
 } // namespace
 
 CMainDialog::CMainDialog(HWND parent) : CTrayIconDialog(IDD_MAIN, parent) {
-    appIcon = fw::App() != nullptr ? fw::App()->LoadIcon(IDI_APP)
-                                   : LoadIconA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDI_APP));
+    // The window opens at the system DPI; WM_DPICHANGED brings another.
+    appIconImage.Reset(fw::LoadScaledIcon(IDI_APP, 32, fw::SystemDpi()));
+    appIcon = appIconImage.Get();
 }
 
 CMainDialog::~CMainDialog() = default;
@@ -36,6 +39,7 @@ const fw::MessageMap& CMainDialog::Messages() {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<&CMainDialog::OnSysCommand>(WM_SYSCOMMAND),
         fw::OnMessage<&CMainDialog::OnPaint>(WM_PAINT),
+        fw::OnMessage<&CMainDialog::OnDpiChanged>(WM_DPICHANGED),
         fw::OnMessage<&CMainDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
         fw::OnMessage<&CMainDialog::OnEraseBkgnd>(WM_ERASEBKGND),
         fw::OnMessageRange<&CMainDialog::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
@@ -197,9 +201,11 @@ LRESULT CMainDialog::OnPaint(WPARAM, LPARAM) {
     Send(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
     RECT client;
     GetClientRect(GetHwnd(), &client);
-    const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-    const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-    DrawIcon(dc, x, y, appIcon);
+    const int width = fw::SystemMetric(SM_CXICON, CurrentDpi());
+    const int height = fw::SystemMetric(SM_CYICON, CurrentDpi());
+    const int x = (client.right - client.left - width + 1) / 2;
+    const int y = (client.bottom - client.top - height + 1) / 2;
+    DrawIconEx(dc, x, y, appIcon, width, height, 0, nullptr, DI_NORMAL);
     EndPaint(GetHwnd(), &paint);
     return 0;
 }
@@ -208,6 +214,33 @@ LRESULT CMainDialog::OnAfterInit(WPARAM, LPARAM) {
     if (afterInitDialog) {
         afterInitDialog(*this);
     }
+    return 0;
+}
+
+int CMainDialog::CurrentDpi() const {
+    return dpi != 0 ? dpi : fw::WindowDpi(GetHwnd());
+}
+
+LRESULT CMainDialog::OnDpiChanged(WPARAM wParam, LPARAM lParam) {
+    dpi = HIWORD(wParam);
+    driveView.SetDpi(dpi);
+    exitButton.SetDpi(dpi);
+    transparencyButton.SetDpi(dpi);
+    balloonTip.SetDpi(dpi);
+    // The window lets go of the previous icon before it is destroyed.
+    fw::Icon previous = std::move(appIconImage);
+    appIconImage.Reset(fw::LoadScaledIcon(IDI_APP, 32, dpi));
+    appIcon = appIconImage.Get();
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(appIcon));
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(appIcon));
+
+    if (const auto* suggested = reinterpret_cast<const RECT*>(lParam)) {
+        SetWindowPos(GetHwnd(), nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    RedrawWindow(GetHwnd(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return 0;
 }
 
@@ -221,7 +254,8 @@ LRESULT CMainDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {
 
 BOOL CMainDialog::PaintBackground(HDC dc) {
     // The previous call's pen is no longer selected anywhere, so it can go now.
-    backgroundPen.Reset(CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOW)));
+    backgroundPen.Reset(
+        CreatePen(PS_SOLID, base::Scale(1, CurrentDpi()), GetSysColor(COLOR_WINDOW)));
     fw::SelectGuard pen(dc, backgroundPen.Get());
     RECT client{};
     GetClientRect(GetHwnd(), &client);
@@ -238,7 +272,7 @@ LRESULT CMainDialog::OnCtlColor(WPARAM, LPARAM) {
 
 LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM lParam) {
     CContextMenu::Track(GetHwnd(), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
-                        SelectedDriveRoot());
+                        SelectedDriveRoot(), CurrentDpi());
     return 0;
 }
 

@@ -87,6 +87,10 @@ class CMainDialog : public CTrayIconDialog {
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnAfterInit(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChange(WPARAM wParam, LPARAM lParam);
+    // The window moved to a monitor of another DPI (wParam) and is to take the
+    // rectangle the system suggests (lParam).
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    int CurrentDpi() const;
 
     // Start-up steps of the window's initialisation.
     void AddAboutToSystemMenu();
@@ -95,7 +99,9 @@ class CMainDialog : public CTrayIconDialog {
     void RunAboutBox();
     void StepDone(const char* step) const;
 
-    HICON appIcon = nullptr;
+    HICON appIcon = nullptr; // appIconImage's handle
+    fw::Icon appIconImage;   // 32 x 32 pixels at the window's DPI
+    int dpi = 0;             // the window's DPI, once told of a change
     // Drives came or went: the list is built again once the window is done
     // with what it was doing (a command's dialog may be open).
     bool driveListStale = false;

@@ -7,7 +7,7 @@
 
 class CContextMenu {
   public:
-    // Shows the menu at the screen point; the chosen command reaches `owner`
-    // as WM_COMMAND.
-    static void Track(HWND owner, POINT at, const std::string& root);
+    // Shows the menu at the screen point, sized for `dpi` (the owner's); the
+    // chosen command reaches `owner` as WM_COMMAND.
+    static void Track(HWND owner, POINT at, const std::string& root, int dpi);
 };

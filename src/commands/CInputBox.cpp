@@ -3,6 +3,7 @@
 #include "commands/InputBoxLayout.h"
 #include "framework/Application.h"
 #include "framework/CreationHook.h"
+#include "framework/Dpi.h"
 #include "resource.h"
 
 #include <algorithm>
@@ -79,10 +80,12 @@ LRESULT CInputBox::OnInitDialog(WPARAM, LPARAM) {
     const commands::Rect textRect = NormalPosition(text);
     const auto font = static_cast<WPARAM>(SendMessageA(text, WM_GETFONT, 0, 0));
 
-    const commands::InputBoxMetrics metrics{
-        GetSystemMetrics(SM_CXEDGE), GetSystemMetrics(SM_CYEDGE), GetSystemMetrics(SM_CYCAPTION)};
+    const int dpi = fw::WindowDpi(box);
+    const commands::InputBoxMetrics metrics{fw::SystemMetric(SM_CXEDGE, dpi),
+                                            fw::SystemMetric(SM_CYEDGE, dpi),
+                                            fw::SystemMetric(SM_CYCAPTION, dpi)};
     const commands::InputBoxLayout layout =
-        commands::LayOutInputBox(textRect, NormalPosition(box), metrics);
+        commands::LayOutInputBox(textRect, NormalPosition(box), metrics, dpi);
     MoveWindow(box, layout.boxX, layout.boxY, layout.boxWidth, layout.boxHeight, TRUE);
     CenterOverParent();
 

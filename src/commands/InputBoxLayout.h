@@ -1,6 +1,8 @@
 #pragma once
 // Geometry of the input box: a message box made 20 pixels taller, with an edit
-// control under its prompt and its buttons moved under the edit control.
+// control under its prompt and its buttons moved under the edit control. The
+// steps are those of 96 DPI, scaled to the box's DPI; the metrics are the
+// system's at that DPI.
 
 #include "controls/PixelGeometry.h"
 
@@ -27,6 +29,7 @@ struct InputBoxLayout {
 
 // `text` is the prompt control's rectangle in the box's client coordinates,
 // `box` the box's own rectangle as the system laid it out.
-InputBoxLayout LayOutInputBox(const Rect& text, const Rect& box, const InputBoxMetrics& metrics);
+InputBoxLayout LayOutInputBox(const Rect& text, const Rect& box, const InputBoxMetrics& metrics,
+                              int dpi);
 
 } // namespace commands

@@ -1,9 +1,12 @@
 #include "controls/ButtonLayout.h"
 
+#include "base/Dpi.h"
+
 namespace controls {
 
 ButtonLayout LayOutImageButton(const PixelRect& item, const PixelSize& icon, bool hasIcon,
-                               bool hasCaption, int placement, bool sunken) {
+                               bool hasCaption, int placement, bool sunken, int dpi) {
+    const int press = base::Scale(1, dpi);
     ButtonLayout layout{item, item};
     if (hasIcon) {
         PixelRect& iconBox = layout.iconBox;
@@ -25,11 +28,17 @@ ButtonLayout LayOutImageButton(const PixelRect& item, const PixelSize& icon, boo
         }
         iconBox.top += (iconBox.Height() - icon.height) / 2;
         if (sunken)
-            iconBox.Offset(1, 1);
+            iconBox.Offset(press, press);
     }
     if (sunken)
-        layout.textBox.Offset(1, 1);
+        layout.textBox.Offset(press, press);
     return layout;
+}
+
+PixelRect FocusRect(const PixelRect& frame, int dpi) {
+    const int inset = base::Scale(3, dpi);
+    return PixelRect{frame.left + inset, frame.top + inset, frame.right - inset,
+                     frame.bottom - inset};
 }
 
 PixelRect CentreCaptionVertically(const PixelRect& box, const PixelRect& measured) {

@@ -14,9 +14,12 @@ struct ButtonLayout {
 
 // `item` is the button's client rectangle (left and top 0); `icon` is the icon's
 // size, or 0 x 0 without an icon. `sunken` is the classic pressed look, which
-// moves icon and caption one pixel right and down.
+// moves icon and caption one pixel (at 96 DPI) right and down.
 ButtonLayout LayOutImageButton(const PixelRect& item, const PixelSize& icon, bool hasIcon,
-                               bool hasCaption, int placement, bool sunken);
+                               bool hasCaption, int placement, bool sunken, int dpi);
+
+// The focus rectangle: 3 pixels (at 96 DPI) inside the button's frame.
+PixelRect FocusRect(const PixelRect& frame, int dpi);
 
 // Moves a caption measured as `measured` (its top-left at the box's) down so that
 // it sits in the middle of `box`.

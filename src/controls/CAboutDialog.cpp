@@ -1,7 +1,37 @@
 #include "controls/CAboutDialog.h"
 
 #include "Version.h"
+#include "base/Dpi.h"
+#include "framework/Dpi.h"
 #include "resource.h"
+
+#include <algorithm>
+
+namespace {
+
+// The template's height grows with the DPI a little less than the font does:
+// a label whose text no longer fits is made as tall as its text, as far as
+// the dialog's client area allows.
+void GrowToText(HWND label, HFONT font, const std::string& text) {
+    RECT bounds{};
+    GetWindowRect(label, &bounds);
+    MapWindowPoints(nullptr, GetParent(label), reinterpret_cast<POINT*>(&bounds), 2);
+    RECT needed{0, 0, bounds.right - bounds.left, 0};
+    {
+        const fw::WindowDc dc = fw::WindowDc::Client(label);
+        fw::SelectGuard select(dc.Get(), font);
+        DrawTextA(dc.Get(), text.c_str(), -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
+    }
+    RECT client{};
+    GetClientRect(GetParent(label), &client);
+    const LONG height = std::min(needed.bottom, client.bottom - bounds.top);
+    if (height > bounds.bottom - bounds.top) {
+        SetWindowPos(label, nullptr, 0, 0, bounds.right - bounds.left, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+} // namespace
 
 CAboutDialog::CAboutDialog(base::ShellLauncher& launcher) noexcept
     : CTrayIconDialog(IDD_ABOUT, nullptr), launcher(launcher) {}
@@ -33,13 +63,15 @@ void CAboutDialog::DoDataExchange() {
 BOOL CAboutDialog::OnInitDialog() {
     HWND self = GetHwnd();
     SetText("About...");
-    aboutFont.Reset(CreateFontA(12, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Tahoma"));
+    aboutFont.Reset(CreateFontA(base::Scale(12, fw::WindowDpi(self)), 0, 0, 0, FW_BOLD, FALSE,
+                                FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                DEFAULT_QUALITY, DEFAULT_PITCH, "Tahoma"));
     aboutLabel.SubclassDlgItem(IDC_ABOUT_TEXT, self);
     aboutLabel.SetLabelTextColor(AboutTextColor);
     aboutLabel.Send(WM_SETFONT, WPARAM(aboutFont.Get()), TRUE);
     aboutLabel.SetLabelBkColor(AboutBkColor);
     aboutLabel.SetText(AboutText());
+    GrowToText(aboutLabel.GetHwnd(), aboutFont.Get(), AboutText());
 
     homePageButton.EnableTheme(true);
     homePageButton.SetIcon(IDI_HOMEPAGE, 0);
@@ -57,7 +89,8 @@ bool CAboutDialog::PreTranslateMessage(MSG& message) {
 }
 
 BOOL CAboutDialog::PaintBackground(HDC dc) {
-    backgroundPen.Reset(CreatePen(PS_SOLID, 1, AboutBkColor));
+    const int width = base::Scale(1, fw::WindowDpi(GetHwnd()));
+    backgroundPen.Reset(CreatePen(PS_SOLID, width, AboutBkColor));
     fw::SelectGuard penGuard(dc, backgroundPen.Get());
     GetClientRect(GetHwnd(), &clientRect);
     for (LONG y = 0; y <= clientRect.bottom; ++y) {

@@ -3,6 +3,7 @@
 #include "controls/BalloonShape.h"
 #include "framework/Application.h"
 #include "framework/CreationHook.h"
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 
 namespace {
@@ -46,7 +47,7 @@ const fw::MessageMap& CBalloonTip::Messages() {
 BOOL CBalloonTip::Create(HWND parent) {
     // The popup itself is made when a tip is first due: most runs never show one.
     parent_ = parent;
-    font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    PickFont();
     return TRUE;
 }
 
@@ -57,7 +58,31 @@ bool CBalloonTip::CreatePopup() {
     HWND created = CreateWindowExA(0, ClassName, nullptr, WS_POPUP, 0, 0, 0, 0, parent_, nullptr,
                                    fw::ResourceInstance(), nullptr);
     fw::UnhookWindowCreate();
+    PickFont();
     return created != nullptr && IsAttached();
+}
+
+int CBalloonTip::CurrentDpi() const {
+    return dpi != 0 ? dpi : fw::WindowDpi(GetHwnd());
+}
+
+void CBalloonTip::SetDpi(int newDpi) {
+    dpi = newDpi;
+    PickFont();
+}
+
+void CBalloonTip::PickFont() {
+    const HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    const int currentDpi = CurrentDpi();
+    HFONT scaled = nullptr;
+    if (currentDpi != fw::SystemDpi()) {
+        LOGFONTA description{};
+        GetObjectA(guiFont, sizeof description, &description);
+        description = fw::FontAtDpi(description, currentDpi);
+        scaled = CreateFontIndirectA(&description);
+    }
+    font = scaled != nullptr ? scaled : guiFont;
+    scaledFont.Reset(scaled);
 }
 
 void CBalloonTip::AddTool(HWND tool, const char* toolText, HICON toolIcon) {
@@ -133,12 +158,14 @@ void CBalloonTip::ComputeShape(HDC dc, HRGN* region, SIZE* size) {
         fw::SelectGuard fontGuard(dc, font);
         DrawTextA(dc, text.c_str(), -1, &measured, DT_CALCRECT);
     }
+    const int currentDpi = CurrentDpi();
     const controls::BalloonShape shape = controls::ComputeBalloonShape(
         controls::PixelSize{measured.right - measured.left, measured.bottom - measured.top},
-        icon != nullptr, controls::PixelSize{iconWidth, iconHeight});
+        icon != nullptr, controls::PixelSize{iconWidth, iconHeight}, currentDpi);
+    const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(currentDpi);
     fw::Region body(CreateRoundRectRgn(shape.body.left, shape.body.top, shape.body.right,
-                                       shape.body.bottom, controls::BalloonCornerWidth,
-                                       controls::BalloonCornerHeight));
+                                       shape.body.bottom, metrics.cornerWidth,
+                                       metrics.cornerHeight));
     POINT stem[3];
     for (int i = 0; i < 3; ++i)
         stem[i] = POINT{shape.stem[i].x, shape.stem[i].y};
@@ -165,8 +192,9 @@ LRESULT CBalloonTip::OnTimer(WPARAM wParam, LPARAM) {
             ComputeShape(dc.Get(), &region, &size);
         }
         SetWindowRgn(self, region, TRUE);
-        SetWindowPos(self, HWND_TOP, anchor.x - size.cx + controls::BalloonMarginX,
-                     anchor.y - size.cy + controls::BalloonMarginY, size.cx, size.cy,
+        const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(CurrentDpi());
+        SetWindowPos(self, HWND_TOP, anchor.x - size.cx + metrics.marginX,
+                     anchor.y - size.cy + metrics.marginY, size.cx, size.cy,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
         timerId = SetTimer(self, PollTimerId, PollInterval, nullptr);
     } else if (wParam == PollTimerId) {
@@ -190,15 +218,17 @@ LRESULT CBalloonTip::OnPaint(WPARAM, LPARAM) {
     HRGN shape = nullptr;
     ComputeShape(dc, &shape, nullptr);
     fw::Region region(shape);
+    const int currentDpi = CurrentDpi();
+    const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(currentDpi);
     FillRgn(dc, region.Get(), fillBrush.Get());
-    FrameRgn(dc, region.Get(), frameBrush.Get(), 3, 3);
-    FrameRgn(dc, region.Get(), textBrush.Get(), 1, 1);
+    FrameRgn(dc, region.Get(), frameBrush.Get(), metrics.frameWidth, metrics.frameWidth);
+    FrameRgn(dc, region.Get(), textBrush.Get(), metrics.outlineWidth, metrics.outlineWidth);
 
     RECT client{};
     GetClientRect(self, &client);
     const controls::PixelRect textRect = controls::BalloonTextRect(
         controls::PixelRect{client.left, client.top, client.right, client.bottom}, icon != nullptr,
-        controls::PixelSize{iconWidth, iconHeight});
+        controls::PixelSize{iconWidth, iconHeight}, currentDpi);
     RECT rect{textRect.left, textRect.top, textRect.right, textRect.bottom};
     {
         fw::SelectGuard fontGuard(dc, font);
@@ -206,8 +236,8 @@ LRESULT CBalloonTip::OnPaint(WPARAM, LPARAM) {
         DrawTextA(dc, text.c_str(), -1, &rect, 0);
     }
     if (icon != nullptr) {
-        DrawIconEx(dc, controls::BalloonMarginX, controls::BalloonMarginY, icon, iconWidth,
-                   iconHeight, 0, nullptr, DI_NORMAL);
+        DrawIconEx(dc, metrics.marginX, metrics.marginY, icon, iconWidth, iconHeight, 0, nullptr,
+                   DI_NORMAL);
     }
     EndPaint(self, &paint);
     return 0;

@@ -2,6 +2,7 @@
 // The program's own tooltip: a borderless popup shaped as a speech balloon whose
 // stem touches the mouse pointer. The owner registers its tool windows and hands
 // every message to RelayEvent before its own processing.
+#include "framework/Handles.h"
 #include "framework/Window.h"
 
 #include <map>
@@ -28,6 +29,8 @@ class CBalloonTip : public fw::Window {
     void RelayEvent(const MSG& message);
 
     void SetTipIcon(HICON newIcon);
+    // Measures and draws for `dpi` from now on (the window's DPI until set).
+    void SetDpi(int newDpi);
     void ShowAt(const std::string& newText, const POINT* at);
     // The balloon's region (handed to the caller) and, when asked, its window size.
     void ComputeShape(HDC dc, HRGN* region, SIZE* size);
@@ -44,6 +47,10 @@ class CBalloonTip : public fw::Window {
     LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
   private:
+    int CurrentDpi() const;
+    // The system's GUI font, or a copy of it at a DPI other than the system's.
+    void PickFont();
+
     struct Tool {
         std::string text;
         HICON icon = nullptr;
@@ -60,5 +67,7 @@ class CBalloonTip : public fw::Window {
     int iconWidth = 0;
     int iconHeight = 0;
     HFONT font = nullptr;
+    fw::Font scaledFont;
+    int dpi = 0;
     std::map<HWND, Tool> tools;
 };

@@ -1,8 +1,9 @@
 #include "controls/CImageButton.h"
 
+#include "base/Dpi.h"
 #include "controls/ButtonLayout.h"
 #include "controls/COffscreenDC.h"
-#include "framework/Application.h"
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 
 #include <windowsx.h>
@@ -17,10 +18,10 @@ RECT ToRect(const controls::PixelRect& rect) {
     return RECT{rect.left, rect.top, rect.right, rect.bottom};
 }
 
-controls::PixelSize IconSize(HICON icon) {
+controls::PixelSize IconSize(HICON icon, int dpi) {
     const fw::IconInfo info(icon);
     if (!info || info.Get().hbmColor == nullptr)
-        return controls::PixelSize{32, 32};
+        return controls::PixelSize{base::Scale(32, dpi), base::Scale(32, dpi)};
     const SIZE size = info.Size();
     return controls::PixelSize{size.cx, size.cy};
 }
@@ -44,16 +45,28 @@ const fw::MessageMap& CImageButton::Messages() {
     return map;
 }
 
-void CImageButton::SetIcon(int iconId, int placement) {
-    HICON loaded = static_cast<HICON>(
-        LoadImageA(fw::ResourceInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 0, 0, 0));
-    SetIconHandle(loaded, placement);
+int CImageButton::CurrentDpi() const {
+    return dpi != 0 ? dpi : fw::WindowDpi(GetHwnd());
+}
+
+void CImageButton::SetIcon(int id, int placement) {
+    SetIconHandle(fw::LoadScaledIcon(static_cast<unsigned>(id), 16, CurrentDpi()), placement);
+    iconId = id;
 }
 
 void CImageButton::SetIconHandle(HICON newIcon, int placement) {
     icon.Reset(newIcon);
     iconPlacement = placement;
+    iconId = 0;
     Redraw();
+}
+
+void CImageButton::SetDpi(int newDpi) {
+    dpi = newDpi;
+    if (iconId != 0)
+        SetIcon(iconId, iconPlacement);
+    else
+        Redraw();
 }
 
 void CImageButton::EnableTheme(bool enable) {
@@ -204,11 +217,12 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
     UINT textFlags = DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE;
     if (!icon)
         textFlags |= DT_CENTER;
-    const controls::PixelSize iconSize = icon ? IconSize(icon.Get()) : controls::PixelSize{};
-    const controls::ButtonLayout layout =
-        controls::LayOutImageButton(ToPixels(itemRect), iconSize, static_cast<bool>(icon),
-                                    !caption.empty(),
-                                    iconPlacement, pressed && !themed);
+    const int currentDpi = CurrentDpi();
+    const controls::PixelSize iconSize =
+        icon ? IconSize(icon.Get(), currentDpi) : controls::PixelSize{};
+    const controls::ButtonLayout layout = controls::LayOutImageButton(
+        ToPixels(itemRect), iconSize, static_cast<bool>(icon), !caption.empty(), iconPlacement,
+        pressed && !themed, currentDpi);
     if (icon) {
         const RECT box = ToRect(layout.iconBox);
         DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(icon.Get()), 0, box.left, box.top,
@@ -219,8 +233,7 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
         DrawCaption(dc, caption, ToRect(layout.textBox), textFlags, themed, disabled);
 
     if (focused && showFocus) {
-        RECT focus = frame;
-        InflateRect(&focus, -3, -3);
+        const RECT focus = ToRect(controls::FocusRect(ToPixels(frame), currentDpi));
         DrawFocusRect(dc, &focus);
     }
 }

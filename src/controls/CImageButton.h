@@ -13,9 +13,13 @@ class CImageButton : public COwnerDrawButton {
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
     // Placement 2 puts the icon right of the caption; any other value left of it
-    // (or centred when there is no caption).
+    // (or centred when there is no caption). The icon is loaded at 16 x 16
+    // pixels scaled to the button's DPI.
     void SetIcon(int iconId, int placement);
     void SetIconHandle(HICON newIcon, int placement);
+    // Draws for `dpi` from now on (the window's DPI until set), with the icon
+    // of SetIcon loaded again at that DPI.
+    void SetDpi(int dpi);
     void EnableTheme(bool enable);
     bool IsThemed() const;
 
@@ -37,6 +41,7 @@ class CImageButton : public COwnerDrawButton {
     LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
 
   private:
+    int CurrentDpi() const;
     void Redraw();
     void SendClick();
     void EndPress();
@@ -51,4 +56,6 @@ class CImageButton : public COwnerDrawButton {
     int iconPlacement = 1;
     BOOL keyPressPending = FALSE;
     BOOL themeEnabled = TRUE;
+    int iconId = 0;
+    int dpi = 0;
 };

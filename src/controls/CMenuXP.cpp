@@ -1,6 +1,8 @@
 #include "controls/CMenuXP.h"
 
+#include "base/Dpi.h"
 #include "controls/MenuXPLayout.h"
+#include "framework/Dpi.h"
 
 #include <cstddef>
 
@@ -33,8 +35,15 @@ LOGFONTA MenuLogFont() {
 CMenuXP::CMenuXP()
     : backgroundColour(GetSysColor(COLOR_MENU)), selectionColour(GetSysColor(COLOR_HIGHLIGHT)),
       textColour(GetSysColor(COLOR_MENUTEXT)), selectedTextColour(GetSysColor(COLOR_HIGHLIGHTTEXT)),
-      disabledTextColour(GetSysColor(COLOR_GRAYTEXT)), iconAreaColour(backgroundColour) {
+      disabledTextColour(GetSysColor(COLOR_GRAYTEXT)), iconAreaColour(backgroundColour),
+      dpi_(fw::SystemDpi()) {
     const LOGFONTA font = MenuLogFont();
+    menuFont.Reset(CreateFontIndirectA(&font));
+}
+
+void CMenuXP::SetDpi(int dpi) {
+    dpi_ = dpi;
+    const LOGFONTA font = fw::FontAtDpi(MenuLogFont(), dpi);
     menuFont.Reset(CreateFontIndirectA(&font));
 }
 
@@ -108,10 +117,10 @@ bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
     if (item == nullptr) {
         return false;
     }
-    const int checkWidth = GetSystemMetrics(SM_CXMENUCHECK);
+    const int checkWidth = fw::SystemMetric(SM_CXMENUCHECK, dpi_);
     MenuItemSize size;
     if (item->isSeparator) {
-        size = MeasureSeparator(checkWidth, GetSystemMetrics(SM_CYMENUCHECK));
+        size = MeasureSeparator(checkWidth, fw::SystemMetric(SM_CYMENUCHECK, dpi_));
     } else {
         const fw::WindowDc screen = fw::WindowDc::Whole(nullptr);
         const fw::Font bold(CreateBoldMenuFont());
@@ -122,7 +131,7 @@ bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
                       &textRect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
         }
         size = MeasureMenuItem(textRect.right - textRect.left, textRect.bottom - textRect.top,
-                               checkWidth, item->iconSize);
+                               checkWidth, dpi_);
     }
     // The platform adds the check-mark width itself; a negative width wraps
     // like the unsigned arithmetic the platform applies to it.
@@ -144,8 +153,8 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
         RECT line = ToRect(SeparatorLineRect(ToMenuRect(rect)));
         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
         if (style_ == MenuStyleFlat) {
-            DrawIconArea(dc, ToRect(SeparatorIconArea(ToMenuRect(rect), item->iconSize)), false,
-                         false, false);
+            DrawIconArea(dc, ToRect(SeparatorIconArea(ToMenuRect(rect), dpi_)), false, false,
+                         false);
         }
         return true;
     }
@@ -153,7 +162,7 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
     const bool disabled = (request.itemState & ODS_GRAYED) != 0;
     const bool ticked = (request.itemState & ODS_CHECKED) != 0;
     const bool isDefault = (request.itemState & ODS_DEFAULT) != 0;
-    const MenuItemLayout layout = LayoutMenuItem(ToMenuRect(rect), item->iconSize);
+    const MenuItemLayout layout = LayoutMenuItem(ToMenuRect(rect), dpi_);
 
     DrawBackground(dc, rect, selected, disabled);
     if (style_ == MenuStyleFlat) {
@@ -216,7 +225,7 @@ void CMenuXP::DrawItemIcon(HDC dc, RECT rect, HICON icon, bool selected, bool di
     }
     if (style_ == MenuStyleFlat && selected && !ticked) {
         DrawIconSilhouette(dc, rect, icon, true);
-        OffsetRect(&rect, -1, -1);
+        OffsetRect(&rect, -base::Scale(1, dpi_), -base::Scale(1, dpi_));
     }
     DrawIconEx(dc, rect.left, rect.top, icon, rect.right - rect.left, rect.bottom - rect.top, 0,
                nullptr, DI_NORMAL);
@@ -237,7 +246,9 @@ void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly)
     const fw::Brush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
     {
         fw::SelectGuard brush(dc, light.Get());
-        BitBlt(dc, rect.left + 1, rect.top + 1, width, height, memory.Get(), 0, 0, PSDPxax);
+        const int offset = base::Scale(1, dpi_);
+        BitBlt(dc, rect.left + offset, rect.top + offset, width, height, memory.Get(), 0, 0,
+               PSDPxax);
     }
     fw::SelectGuard brush(dc, shadow.Get());
     BitBlt(dc, rect.left, rect.top, width, height, memory.Get(), 0, 0, PSDPxax);
@@ -245,10 +256,10 @@ void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly)
 
 void CMenuXP::DrawCheckMark(HDC dc, RECT rect, bool) {
     MenuPoint tick[3];
-    CheckMarkPoints(ToMenuRect(rect), tick);
+    CheckMarkPoints(ToMenuRect(rect), dpi_, tick);
     const fw::Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
     fw::SelectGuard select(dc, pen.Get());
-    for (int lower = 0; lower < 3; ++lower) {
+    for (int lower = 0; lower < base::Scale(CheckMarkStrokes, dpi_); ++lower) {
         POINT points[3];
         for (int i = 0; i < 3; ++i) {
             points[i] = POINT{tick[i].x, tick[i].y + lower};
@@ -265,7 +276,7 @@ void CMenuXP::DrawItemText(HDC dc, RECT rect, const std::string& text, bool sele
     if (disabled) {
         if (!selected || style_ == MenuStyleFlat) {
             RECT engraved = rect;
-            OffsetRect(&engraved, 1, 1);
+            OffsetRect(&engraved, base::Scale(1, dpi_), base::Scale(1, dpi_));
             DrawMenuText(dc, engraved, text, selectedTextColour);
         }
         DrawMenuText(dc, rect, text, disabledTextColour);

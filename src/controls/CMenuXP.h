@@ -11,8 +11,8 @@
 
 namespace controls {
 
-// A popup menu whose items are all owner-drawn with a 16x16 icon beside the
-// text, in a button or a flat look. The menu owns its item records, their
+// A popup menu whose items are all owner-drawn with a small icon (16 x 16 at
+// 96 DPI) beside the text, in a button or a flat look. The menu owns its item records, their
 // icons and its submenu objects.
 class CMenuXP : public fw::Menu {
   public:
@@ -25,6 +25,10 @@ class CMenuXP : public fw::Menu {
 
     void SetStyle(Style style) { style_ = style; }
     Style GetStyle() const { return style_; }
+    // Measures and draws for a window of `dpi` (the system DPI until set);
+    // the item icons are the caller's, loaded at MenuIconSizeAt(dpi).
+    void SetDpi(int dpi);
+    int GetDpi() const { return dpi_; }
 
     bool AppendItem(UINT flags, std::unique_ptr<CMenuXPItem> item);
     bool AppendSeparator();
@@ -61,6 +65,7 @@ class CMenuXP : public fw::Menu {
     bool Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item);
 
     Style style_ = MenuStyleButton;
+    int dpi_;
     std::vector<std::unique_ptr<CMenuXP>> submenus_;
 };
 

@@ -31,7 +31,6 @@ class CMenuXPItem {
     bool isSeparator = false;
     std::string text;
     fw::Icon icon;
-    int iconSize = 16;
 };
 
 } // namespace controls

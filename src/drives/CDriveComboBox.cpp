@@ -1,6 +1,7 @@
 #include "drives/CDriveComboBox.h"
 
-#include "framework/Application.h"
+#include "base/Dpi.h"
+#include "framework/Dpi.h"
 
 const fw::MessageMap& CDriveComboBox::Messages() {
     static const fw::MessageEntry entries[] = {
@@ -10,10 +11,25 @@ const fw::MessageMap& CDriveComboBox::Messages() {
     return map;
 }
 
+int CDriveComboBox::CurrentDpi() const {
+    return dpi != 0 ? dpi : fw::WindowDpi(GetHwnd());
+}
+
 void CDriveComboBox::SetItemIcon(int index, int iconId) {
-    HANDLE icon =
-        LoadImageA(fw::ResourceInstance(), MAKEINTRESOURCEA(iconId), IMAGE_ICON, 16, 16, 0);
-    items[index].icon.Reset(static_cast<HICON>(icon));
+    ItemRecord& item = items[index];
+    item.iconId = iconId;
+    item.icon.Reset(fw::LoadScaledIcon(static_cast<unsigned>(iconId), 16, CurrentDpi()));
+    Repaint();
+}
+
+void CDriveComboBox::SetDpi(int newDpi) {
+    dpi = newDpi;
+    for (auto& entry : items) {
+        ItemRecord& item = entry.second;
+        if (item.iconId != 0) {
+            item.icon.Reset(fw::LoadScaledIcon(static_cast<unsigned>(item.iconId), 16, dpi));
+        }
+    }
     Repaint();
 }
 
@@ -79,13 +95,14 @@ void CDriveComboBox::DrawItem(const DRAWITEMSTRUCT& item) {
     }
     fw::Brush fill(CreateSolidBrush(GetBkColor(dc)));
     FillRect(dc, &rect, fill.Get());
-    InflateRect(&rect, -1, 0);
+    const int currentDpi = CurrentDpi();
+    InflateRect(&rect, -base::Scale(1, currentDpi), 0);
 
     const auto record = items.find(id);
     if (record != items.end() && record->second.icon) {
         DrawIconEx(dc, rect.left, rect.top, record->second.icon.Get(), 0, 0, 0, nullptr, DI_NORMAL);
     }
-    rect.left += 20;
+    rect.left += base::Scale(20, currentDpi);
 
     LOGFONTA logFont{};
     GetObjectA(GetCurrentObject(dc, OBJ_FONT), sizeof logFont, &logFont);

@@ -11,11 +11,16 @@ class CDriveComboBox : public fw::Window {
   public:
     struct ItemRecord {
         bool bold = false;
+        int iconId = 0;
         fw::Icon icon;
     };
 
-    // Loads icon resource `iconId` at 16 x 16 for the item and repaints.
+    // Loads icon resource `iconId` for the item at 16 x 16 pixels scaled to the
+    // list's DPI, and repaints.
     void SetItemIcon(int index, int iconId);
+    // Draws for `dpi` from now on (the window's DPI until set), with the item
+    // icons loaded again at that DPI.
+    void SetDpi(int newDpi);
     void SetItemBold(int index, bool bold);
     bool IsItemBold(int index) const;
 
@@ -35,6 +40,8 @@ class CDriveComboBox : public fw::Window {
   private:
     LRESULT OnDrawItemReflect(WPARAM wParam, LPARAM lParam);
     void Repaint() const noexcept;
+    int CurrentDpi() const;
 
     std::map<int, ItemRecord> items;
+    int dpi = 0;
 };

@@ -11,6 +11,7 @@
 #include "framework/Handles.h"
 #include "framework/Window.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,8 +27,11 @@ class CDriveView {
     // Binds the list, the four bars and the summary picture to the dialog's controls.
     void Bind(HWND dialog);
     // Builds the list from one snapshot (kept for the first refresh), then the
-    // fonts, the bars, the labels and the summary picture.
+    // fonts (at the dialog's DPI), the bars, the labels and the summary picture.
     void SetUp();
+    // Makes the fonts and the list's icons anew for `dpi`, for a window moved
+    // to a monitor of another DPI.
+    void SetDpi(int dpi);
     // The selected item's root ("C:\"); the root read last when nothing is selected.
     std::string SelectedDriveRoot();
     // Rewrites the view from one snapshot of the drives.
@@ -45,9 +49,21 @@ class CDriveView {
     const DriveInventory& Inventory() const noexcept { return inventory_; }
 
   private:
+    // A label: its dialog item, its colour (SystemColor: left as it is) and font.
+    struct LabelStyle {
+        CColorLabel& label;
+        int id;
+        COLORREF textColor;
+        const fw::Font& font;
+    };
+    std::array<LabelStyle, 14> LabelStyles();
+    int CurrentDpi() const;
+    void CreateFonts();
     void FillList(const std::vector<std::string>& roots);
     void Show(const std::string& root, const DriveSnapshot& snapshot);
-    static void ShowText(CColorLabel& label, const std::string& text);
+    // True when the text changed.
+    static bool ShowText(CColorLabel& label, const std::string& text);
+    void WidenLabelsBesideBars();
     static void ShowPosition(CGradientTextBar& bar, int position);
     static void ShowColor(CColorLabel& label, const LabelColor& color);
 
@@ -83,6 +99,7 @@ class CDriveView {
     fw::Font titleFont_;
     fw::Font groupFont_;
     fw::Bitmap summaryBitmap_;
+    int dpi_ = 0;
 };
 
 } // namespace drives

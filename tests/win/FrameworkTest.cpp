@@ -1,5 +1,6 @@
 #include "framework/CreationHook.h"
 #include "framework/Dialog.h"
+#include "framework/Dpi.h"
 #include "framework/Handles.h"
 #include "framework/Menu.h"
 #include "resource.h"
@@ -378,4 +379,53 @@ TEST(FrameworkSubclass, ObjectGoneUnderALaterSubclassLeavesAWorkingWindow) {
     EXPECT_STREQ(text, "plain");
     EXPECT_GT(laterCalls, 0);
     DestroyWindow(window);
+}
+
+namespace awareness {
+
+// The declarations asked of a fake system, and its answers.
+std::vector<INT_PTR> asked;
+BOOL contextAnswers[2] = {};
+BOOL awareAnswer = FALSE;
+
+BOOL WINAPI SetContext(HANDLE context) {
+    asked.push_back(reinterpret_cast<INT_PTR>(context));
+    return contextAnswers[asked.size() - 1];
+}
+BOOL WINAPI SetAware() {
+    asked.push_back(0);
+    return awareAnswer;
+}
+
+} // namespace awareness
+
+TEST(Framework, DpiAwarenessFallsBackFromPerMonitorV2ToV1ToSystemToNothing) {
+    using fw::DpiAwareness;
+    const struct {
+        bool hasContext;
+        BOOL v2, v1;
+        bool hasAware;
+        BOOL aware;
+        DpiAwareness result;
+        std::vector<INT_PTR> asked; // -4 version 2, -3 version 1, 0 SetProcessDPIAware
+    } cases[] = {
+        {true, TRUE, FALSE, true, TRUE, DpiAwareness::PerMonitorV2, {-4}},
+        {true, FALSE, TRUE, true, TRUE, DpiAwareness::PerMonitor, {-4, -3}},
+        // Wine: every process is aware already, so both contexts are refused.
+        {true, FALSE, FALSE, true, TRUE, DpiAwareness::System, {-4, -3, 0}},
+        {false, FALSE, FALSE, true, TRUE, DpiAwareness::System, {0}},
+        {true, FALSE, FALSE, true, FALSE, DpiAwareness::None, {-4, -3, 0}},
+        {false, FALSE, FALSE, false, FALSE, DpiAwareness::None, {}},
+    };
+    for (const auto& c : cases) {
+        awareness::asked.clear();
+        awareness::contextAnswers[0] = c.v2;
+        awareness::contextAnswers[1] = c.v1;
+        awareness::awareAnswer = c.aware;
+        fw::DpiAwarenessFunctions functions;
+        functions.setContext = c.hasContext ? awareness::SetContext : nullptr;
+        functions.setAware = c.hasAware ? awareness::SetAware : nullptr;
+        EXPECT_EQ(fw::DeclareDpiAwareness(functions), c.result) << &c - cases;
+        EXPECT_EQ(awareness::asked, c.asked) << &c - cases;
+    }
 }
