@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 using namespace exports;
 
@@ -57,7 +58,24 @@ TEST(BitmapFile, InfoHeaderKeepsTheDepthDropsCompressionAndSizesTheRows) {
     EXPECT_EQ(Read32(bytes.data() + 16), 0u);
     EXPECT_EQ(Read32(bytes.data() + 20), 2560u * 480);
     EXPECT_EQ(Read32(bytes.data() + 24), 2835u);
-    // Palette depths become true colour: see the capture tests under Wine.
+    // Palette depths become true colour without a colour table.
+    BitmapInfoHeader palette = Queried(10, 2, 8);
+    palette.clrUsed = 256;
+    palette.clrImportant = 16;
+    const BitmapInfoHeader rgb = HeaderForFile(palette);
+    EXPECT_EQ((std::vector<std::uint32_t>{rgb.bitCount, rgb.clrUsed, rgb.clrImportant, rgb.sizeImage}),
+              (std::vector<std::uint32_t>{24, 0, 0, 64}));
+    // True-colour depths keep what the query said, and every field reaches its bytes.
+    queried.yPelsPerMeter = 3780;
+    queried.clrUsed = 0x01020304;
+    queried.clrImportant = 0x05060708;
+    const auto more = InfoHeaderBytes(HeaderForFile(queried));
+    EXPECT_EQ(Read32(more.data() + 28), 3780u);
+    EXPECT_EQ(Read32(more.data() + 32), 0x01020304u);
+    EXPECT_EQ(Read32(more.data() + 36), 0x05060708u);
+    BitmapInfoHeader counted = Queried(4, 4, 24);
+    counted.clrUsed = 3;
+    EXPECT_EQ(HeaderForFile(counted).clrUsed, 3u);
 }
 
 TEST(BitmapFile, FourthByteOfThirtyTwoBitPixelsIsCleared) {
@@ -65,6 +83,11 @@ TEST(BitmapFile, FourthByteOfThirtyTwoBitPixelsIsCleared) {
     ClearUnusedPixelBytes(HeaderForFile(Queried(2, 1, 32)), pixels, sizeof pixels);
     const std::uint8_t expected[8] = {1, 2, 3, 0, 4, 5, 6, 0};
     EXPECT_TRUE(std::equal(pixels, pixels + 8, expected));
+
+    // A size that is not a whole number of pixels is never written beyond.
+    std::vector<std::uint8_t> odd(7, 0xFF);
+    ClearUnusedPixelBytes(HeaderForFile(Queried(2, 1, 32)), odd.data(), odd.size());
+    EXPECT_EQ(odd[3], 0);
 
     std::uint8_t rgb[8] = {1, 2, 3, 0xFF, 4, 5, 6, 0x80};
     ClearUnusedPixelBytes(HeaderForFile(Queried(2, 1, 24)), rgb, sizeof rgb);

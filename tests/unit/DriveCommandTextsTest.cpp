@@ -1,6 +1,7 @@
 #include "commands/DriveNumber.h"
 #include "commands/RenameTexts.h"
 #include "commands/ShortcutNames.h"
+#include "export/SaveCommandScope.h"
 
 #include <gtest/gtest.h>
 
@@ -43,4 +44,15 @@ TEST(ShortcutNames, DescriptionCarriesTheDateInTwoDigitFields) {
     time.tm_sec = 9;
     EXPECT_EQ(ShortcutDescription(&time), "Shortcut created on 12/06/26 08:05:09");
     EXPECT_EQ(ShortcutDescription(nullptr), "Shortcut created on ");
+}
+
+TEST(SaveCommandScope, OnlyOneSaveCommandRunsAtATime) {
+    {
+        const exports::SaveCommandScope outer;
+        EXPECT_TRUE(outer.Entered());
+        const exports::SaveCommandScope nested;
+        EXPECT_FALSE(nested.Entered());
+    }
+    const exports::SaveCommandScope next;
+    EXPECT_TRUE(next.Entered());
 }

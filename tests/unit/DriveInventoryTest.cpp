@@ -48,6 +48,15 @@ TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce
     EXPECT_EQ(unknown.typeQueries.size(), 24u);
 }
 
+TEST(DriveView, LabelColoursCompareTheirKindAndValue) {
+    EXPECT_FALSE(RedLabel == BlueLabel);
+    EXPECT_FALSE(RedLabel == WindowTextLabel);
+    EXPECT_TRUE(WindowTextLabel == (LabelColor{true, base::colors::Red}));
+    drives::FixedDriveTotals huge;
+    huge.usedPercent = 1ull << 40;
+    EXPECT_EQ(drives::BarPositionsOf({}, huge).totalUsedBar, 0x7FFFFFFF);
+}
+
 TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColourRules) {
     const struct {
         std::uint64_t total[2], free[2];
@@ -105,6 +114,8 @@ TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
     EXPECT_EQ(f.serialNumberText, "Serial Number: 1A2B-3C4D");
     EXPECT_EQ(f.fileSystemText, "File System: NTFS");
     EXPECT_EQ(f.maxNameLengthText, "Max Filename Length Support: 255");
+    EXPECT_EQ(f.freeBytesAvailable, static_cast<std::uint64_t>(0.99 * GiB));
+    EXPECT_EQ(f.fileSystemFlags, 0x2Fu);
     EXPECT_NEAR(f.freePercent, 9.9f, 0.001f);
     EXPECT_EQ(drives::FreeLabelColor(f.freePercent), RedLabel);
     EXPECT_EQ(drives::BarPosition(f.usedBarValue), 91); // 90.1 % used + 1
@@ -124,6 +135,7 @@ TEST(VolumeFacts, SerialNumberHalvesOverlapForShortSerials) {
     EXPECT_EQ(drives::SerialNumberText(0x1A2B3C4D), "Serial Number: 1A2B-3C4D");
     EXPECT_EQ(drives::SerialNumberText(0x0A1B2C3D), "Serial Number: A1B2-2C3D");
     EXPECT_EQ(drives::SerialNumberText(0xABC), "Serial Number: ABC-ABC");
+    EXPECT_EQ(drives::SerialNumberText(0x12345), "Serial Number: 1234-2345");
     EXPECT_EQ(drives::SerialNumberText(0), "Serial Number: 0-0");
 }
 
@@ -180,9 +192,15 @@ TEST(DriveInventory, SystemDriveAndVolumeLabel) {
     EXPECT_TRUE(inventory.IsSystemDrive("D:\\"));
     EXPECT_EQ(drives::SystemDriveLabelColor(true), BlueLabel);
     EXPECT_EQ(drives::SystemDriveLabelColor(false), WindowTextLabel);
+    // A directory that cannot be the Windows directory leaves the root as it was.
+    for (const char* odd : {"", "WINDOWS", "C:\\WINDOWS\\"}) {
+        system.windowsDirectory = odd;
+        inventory.FindSystemDriveRoot();
+        EXPECT_EQ(inventory.SystemDriveRoot(), "D:\\") << odd;
+    }
+    EXPECT_EQ(inventory.FindSystemDriveRoot(), "D:\\");
     system.windowsDirectory = "";
     EXPECT_EQ(inventory.FindSystemDriveRoot(), "Not find");
-    EXPECT_EQ(inventory.SystemDriveRoot(), "D:\\");
 
     EXPECT_EQ(inventory.VolumeLabel("E:\\"), "DATA");
     EXPECT_EQ(inventory.VolumeLabel("F:\\"), "");

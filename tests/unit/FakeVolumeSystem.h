@@ -28,7 +28,7 @@ class FakeVolumeSystem : public drives::VolumeSystem {
         FakeDrive& drive = drives_[root];
         drive.type = type;
         drive.space = {free, total, free};
-        drive.info = {label, fileSystem, serial, 255, 0};
+        drive.info = {label, fileSystem, serial, 255, 0x2F};
         return drive;
     }
     FakeDrive& Fixed(const std::string& root, std::uint64_t total, std::uint64_t free,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using base::Rgb;
 using controls::Band;
 using controls::Span;
@@ -73,6 +75,21 @@ TEST(GradientBands, ClipShowsOnlyItsPartWithTheColoursOfTheWholeSegment) {
     EXPECT_EQ(middle.front().color, Rgb(3, 0, 0));
 }
 
+TEST(GradientBands, EveryWidthIsTiledToItsEndAndNothingBeyondTheSegmentIsPainted) {
+    for (int width = 1; width <= 300; ++width) {
+        ExpectContiguous(
+            controls::SegmentBands({0, width}, {0, width}, Rgb(0, 0, 0), Rgb(255, 9, 3), false),
+            {0, width});
+    }
+    ExpectContiguous(controls::SegmentBands({0, 10}, {0, 20}, Rgb(0, 0, 0), Rgb(9, 0, 0), false),
+                     {0, 10});
+    // Two shades apart on a display without enough colours: still one flat band.
+    EXPECT_EQ(controls::SegmentBands({0, 50}, {0, 50}, Rgb(0, 0, 0), Rgb(2, 0, 0), true).size(), 1u);
+    EXPECT_EQ(controls::GradientSegments({0, 100}, {0, 150}, 2).size(), 1u);
+    EXPECT_FALSE((Span{0, 40} == Span{0, 97}));
+    EXPECT_FALSE((Span{1, 97} == Span{0, 97}));
+}
+
 TEST(GradientSegments, ColoursShareTheExtentAndTheLastSegmentEndsAtItsEnd) {
     EXPECT_TRUE(controls::GradientSegments({0, 100}, {0, 100}, 0).empty());
     EXPECT_TRUE(controls::GradientSegments({0, 100}, {0, 100}, 1).empty());
@@ -116,17 +133,25 @@ TEST(BarGeometry, FilledEndAndPercent) {
     EXPECT_EQ(controls::PercentOfRange(1, 0, 3), 33);
     EXPECT_EQ(controls::PercentOfRange(2, 0, 3), 66);
     EXPECT_EQ(controls::PercentOfRange(0x7FFFFFFF, 0, 0x7FFFFFFF), 100);
+    EXPECT_EQ(controls::PercentOfRange(15, 10, 20), 50);
+    EXPECT_EQ(controls::PercentOfRange(6, 5, 5), 100); // a range of no width counts as 1
 }
 
-TEST(BarText, FormatTakesOneIntegerAndRefusesOtherConversions) {
-    EXPECT_EQ(controls::FormatBarText("%d%%", 47), "47%");
-    EXPECT_EQ(controls::FormatBarText("%3d%%", 7), "  7%");
-    EXPECT_EQ(controls::FormatBarText("", 7), "");
-    EXPECT_FALSE(controls::FormatBarText("%s", 7));
-    EXPECT_FALSE(controls::FormatBarText("%d %d", 7));
-    EXPECT_FALSE(controls::FormatBarText("%n", 7));
-    EXPECT_FALSE(controls::FormatBarText("%99999d", 7));
-    EXPECT_FALSE(controls::FormatBarText("50%", 7));
+TEST(BarText, FormatTakesOneIntegerWithFlagsAndUpToThreeWidthDigits) {
+    const struct {
+        const char* format;
+        std::optional<std::string> text;
+    } cases[] = {
+        {"%d%%", "47%"},       {"Used %d%%", "Used 47%"}, {"%3d%%", " 47%"},  {"%03d", "047"},
+        {"%-3d|", "47 |"},     {"%9d", "       47"},      {"", ""},           {"%s", {}},
+        {"%d %d", {}},         {"%n", {}},                {"%1000d", {}},     {"50%", {}},
+        {"%", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(controls::FormatBarText(c.format, 47), c.text) << c.format;
+    }
+    EXPECT_EQ(controls::FormatBarText("%100d", 47)->size(), 100u);
+    EXPECT_EQ(controls::FormatBarText("%10d", 47)->size(), 10u);
 }
 
 TEST(BarText, ChangesColourExactlyAtTheFilledEnd) {

@@ -29,6 +29,12 @@ TEST(IniPath, QualifyCompletesRelativePathsOnly) {
     EXPECT_EQ(QualifyPath("\\\\server\\share\\a.ini", Module, "D:\\work", true),
               "\\\\server\\share\\a.ini");
     EXPECT_EQ(QualifyPath("\\root.ini", Module, "D:\\work", false), "D:\\root.ini");
+    // A one-letter folder is a relative path; a bare drive or server prefix is complete.
+    EXPECT_EQ(QualifyPath("d\\x.ini", Module, "D:\\work", true),
+              "C:\\Program Files\\Orbelune\\d\\x.ini");
+    EXPECT_EQ(QualifyPath("E:", Module, "D:\\work", true), "E:");
+    EXPECT_EQ(QualifyPath("\\\\", Module, "D:\\work", true), "\\\\");
+    EXPECT_EQ(SplitPath("C:\\x\\a.b.exe").extension, ".exe");
 }
 
 TEST(IniPath, StoredFlagFollowsTheLeadingNumber) {
@@ -40,6 +46,8 @@ TEST(IniPath, StoredFlagFollowsTheLeadingNumber) {
     EXPECT_FALSE(FlagFromText("yes"));
     EXPECT_FALSE(FlagFromText(""));
     EXPECT_FALSE(FlagFromText("\x01\xff\x80garbage"));
+    EXPECT_EQ(FlagText(true), "1");
+    EXPECT_EQ(FlagText(false), "0");
 }
 
 TEST(IniPath, AlphaFromPercent) {
