@@ -1,6 +1,7 @@
 #pragma once
 // A machine described in a few lines: which letters exist, their type, sizes
-// and volume information, and whether each query succeeds.
+// and volume information, and whether each query succeeds. It counts what it
+// is asked.
 #include "drives/VolumeSystem.h"
 
 #include <cstdint>
@@ -23,13 +24,9 @@ struct FakeDrive {
 class FakeVolumeSystem : public drives::VolumeSystem {
   public:
     FakeDrive& Add(const std::string& root, drives::DriveType type, std::uint64_t total,
-                   std::uint64_t free, const std::string& label = "", std::uint32_t serial = 0,
-                   const std::string& fileSystem = "NTFS") {
-        FakeDrive& drive = drives_[root];
-        drive.type = type;
-        drive.space = {free, total, free};
-        drive.info = {label, fileSystem, serial, 255, 0x2F};
-        return drive;
+                   std::uint64_t free, const std::string& label = "", std::uint32_t serial = 0) {
+        drives_[root] = {type, {free, total, free}, {label, "NTFS", serial, 255, 0x2F}};
+        return drives_[root];
     }
     FakeDrive& Fixed(const std::string& root, std::uint64_t total, std::uint64_t free,
                      const std::string& label = "", std::uint32_t serial = 0) {
@@ -43,42 +40,37 @@ class FakeVolumeSystem : public drives::VolumeSystem {
         for (const auto& drive : drives_) {
             letters |= 1u << (drive.first[0] - 'A');
         }
-        return letters | extraLetters;
+        return letters;
     }
     drives::DriveType QueryDriveType(const std::string& root) override {
         typeQueries.push_back(root);
-        auto it = drives_.find(root);
+        const auto it = drives_.find(root);
         return it == drives_.end() ? drives::DriveType::NoRootDir : it->second.type;
     }
     bool QueryDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
         ++spaceQueries;
-        auto it = drives_.find(root);
-        if (it == drives_.end() || it->second.spaceFails) {
-            return false;
+        const auto it = drives_.find(root);
+        const bool answered = it != drives_.end() && !it->second.spaceFails;
+        if (answered) {
+            space = it->second.space;
         }
-        space = it->second.space;
-        return true;
+        return answered;
     }
     bool QueryVolumeInformation(const std::string& root, drives::VolumeInformation& info) override {
-        auto it = drives_.find(root);
-        if (it == drives_.end() || it->second.infoFails) {
-            return false;
+        const auto it = drives_.find(root);
+        const bool answered = it != drives_.end() && !it->second.infoFails;
+        if (answered) {
+            info = it->second.info;
         }
-        info = it->second.info;
-        return true;
+        return answered;
     }
     bool QueryWindowsDirectory(std::string& directory) override {
-        if (windowsDirectory.empty()) {
-            return false;
-        }
         directory = windowsDirectory;
-        return true;
+        return !windowsDirectory.empty();
     }
     bool PathExists(const std::string& path) override { return path == windowsDirectory; }
 
     std::string windowsDirectory = "C:\\WINDOWS";
-    // Letters reported to exist without a drive behind them (0xFFFFFFFF: all).
-    std::uint32_t extraLetters = 0;
     int logicalDrivesCalls = 0;
     int spaceQueries = 0;
     std::vector<std::string> typeQueries;
