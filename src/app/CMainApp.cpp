@@ -14,7 +14,8 @@ bool CMainApp::InitInstance() {
         initCommonControls();
     }
     if (FAILED(OleInitialize(nullptr))) {
-        fw::AppMessageBox("Unable to initialize OLE.\nTerminating application!", MB_OK | MB_ICONWARNING);
+        fw::AppMessageBox("Unable to initialize OLE.\nTerminating application!",
+                          MB_OK | MB_ICONWARNING);
         return false;
     }
     {

@@ -4,6 +4,6 @@
 #include "framework/Application.h"
 
 class CMainApp : public fw::Application {
-public:
+  public:
     bool InitInstance() override;
 };

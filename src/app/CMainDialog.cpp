@@ -149,7 +149,8 @@ void CMainDialog::AddAboutToSystemMenu() {
 void CMainDialog::PlayStartupSound() {
     if (PathFileExistsA(StartupSound)) {
         using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-        if (const auto playSound = fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
+        if (const auto playSound =
+                fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
             playSound(StartupSound, nullptr, SoundFlags);
         }
     }
@@ -289,17 +290,37 @@ void CMainDialog::CopyTextToClipboard(const std::string& text) {
     CDriveFactsClipboard::CopyText(GetHwnd(), text);
 }
 
-void CMainDialog::OnAbout() { RunAboutBox(); }
-void CMainDialog::OnRefresh() { ShowSelectedDrive(); }
-void CMainDialog::OnSaveReport() { reportFile.Save(); }
-void CMainDialog::OnTakeScreenShot() { screenshotFile.Take(); }
-void CMainDialog::OnCopyToClipboard() { driveFactsClipboard.Copy(); }
-void CMainDialog::OnToggleTransparency() { settings.Toggle(GetHwnd()); }
+void CMainDialog::OnAbout() {
+    RunAboutBox();
+}
+void CMainDialog::OnRefresh() {
+    ShowSelectedDrive();
+}
+void CMainDialog::OnSaveReport() {
+    reportFile.Save();
+}
+void CMainDialog::OnTakeScreenShot() {
+    screenshotFile.Take();
+}
+void CMainDialog::OnCopyToClipboard() {
+    driveFactsClipboard.Copy();
+}
+void CMainDialog::OnToggleTransparency() {
+    settings.Toggle(GetHwnd());
+}
 
-void CMainDialog::OnExplore() { commands::Explore(shellLauncher, SelectedDriveRoot()); }
-void CMainDialog::OnSearch() { commands::Search(shellLauncher, SelectedDriveRoot()); }
-void CMainDialog::OnDefrag() { commands::Defragment(shellLauncher); }
-void CMainDialog::OnClean() { commands::CleanUp(shellLauncher, SelectedDriveRoot()); }
+void CMainDialog::OnExplore() {
+    commands::Explore(shellLauncher, SelectedDriveRoot());
+}
+void CMainDialog::OnSearch() {
+    commands::Search(shellLauncher, SelectedDriveRoot());
+}
+void CMainDialog::OnDefrag() {
+    commands::Defragment(shellLauncher);
+}
+void CMainDialog::OnClean() {
+    commands::CleanUp(shellLauncher, SelectedDriveRoot());
+}
 void CMainDialog::OnProperties() {
     commands::ShowProperties(shellLauncher, SelectedDriveRoot(),
                              reinterpret_cast<std::uintptr_t>(GetHwnd()));
@@ -316,7 +337,9 @@ void CMainDialog::OnRenameVolume() {
 void CMainDialog::OnShortcutOnDesktop() {
     shortcut.CreateDriveShortcut(inventory, SelectedDriveRoot());
 }
-void CMainDialog::OnEmptyRecycleBin() { CRecycleBin::Empty(GetHwnd()); }
+void CMainDialog::OnEmptyRecycleBin() {
+    CRecycleBin::Empty(GetHwnd());
+}
 
 void CMainDialog::OnReduce() {
     AddTrayIcon();

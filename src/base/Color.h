@@ -9,9 +9,15 @@ using Color = std::uint32_t;
 constexpr Color Rgb(unsigned red, unsigned green, unsigned blue) {
     return static_cast<Color>((red & 0xFFu) | ((green & 0xFFu) << 8) | ((blue & 0xFFu) << 16));
 }
-constexpr unsigned RedOf(Color c) { return c & 0xFFu; }
-constexpr unsigned GreenOf(Color c) { return (c >> 8) & 0xFFu; }
-constexpr unsigned BlueOf(Color c) { return (c >> 16) & 0xFFu; }
+constexpr unsigned RedOf(Color c) {
+    return c & 0xFFu;
+}
+constexpr unsigned GreenOf(Color c) {
+    return (c >> 8) & 0xFFu;
+}
+constexpr unsigned BlueOf(Color c) {
+    return (c >> 16) & 0xFFu;
+}
 
 namespace colors {
 constexpr Color DarkBlue = Rgb(25, 25, 112);

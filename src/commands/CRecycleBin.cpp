@@ -35,7 +35,8 @@ void CRecycleBin::Empty(HWND owner) {
     Sleep(150);
     if (PathFileExistsA(RecycleSound)) {
         using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-        if (const auto playSound = fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
+        if (const auto playSound =
+                fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
             playSound(RecycleSound, nullptr, RecycleSoundFlags);
         }
     }

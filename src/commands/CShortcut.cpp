@@ -28,8 +28,8 @@ int CShortcut::CreateDriveShortcut(const drives::DriveInventory& inventory,
     const std::string label = inventory.VolumeLabel(root);
     const std::time_t now = std::time(nullptr);
     const std::string description = commands::ShortcutDescription(std::localtime(&now));
-    return CreateShortcut(root, commands::ShortcutName(label, root), CSIDL_DESKTOP, description,
-                          "", 0);
+    return CreateShortcut(root, commands::ShortcutName(label, root), CSIDL_DESKTOP, description, "",
+                          0);
 }
 
 bool CShortcut::GetSpecialFolderPath(int folder, std::string& path) {

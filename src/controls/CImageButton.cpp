@@ -247,7 +247,8 @@ void CImageButton::DrawBackground(HDC dc, RECT& frame, bool pressed, bool focuse
             state = ThemeStateHot;
         else if (focused)
             state = ThemeStateDefaulted;
-        CThemeApi::DrawThemeBackground(theme.Get(), dc, ThemePartPushButton, state, &frame, nullptr);
+        CThemeApi::DrawThemeBackground(theme.Get(), dc, ThemePartPushButton, state, &frame,
+                                       nullptr);
         return;
     }
     if (focused) {
@@ -270,8 +271,8 @@ void CImageButton::DrawCaption(HDC dc, const std::string& caption, RECT box, UIN
         box = ToRect(controls::CentreCaptionVertically(ToPixels(box), ToPixels(measured)));
     }
     if (themed) {
-        CThemeApi::DrawThemeText(theme.Get(), dc, ThemePartPushButton, ThemeStateNormal, caption.c_str(),
-                                 flags, 0, &box);
+        CThemeApi::DrawThemeText(theme.Get(), dc, ThemePartPushButton, ThemeStateNormal,
+                                 caption.c_str(), flags, 0, &box);
         return;
     }
     if (disabled) {

@@ -81,7 +81,8 @@ void CDriveView::SetUp() {
     summaryGroupLabel_.SetText("Summary");
 
     summaryBitmap_.Reset(LoadBitmapA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDB_SUMMARY)));
-    summaryPicture_.Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(summaryBitmap_.Get()));
+    summaryPicture_.Send(STM_SETIMAGE, IMAGE_BITMAP,
+                         reinterpret_cast<LPARAM>(summaryBitmap_.Get()));
 }
 
 std::array<CDriveView::LabelStyle, 14> CDriveView::LabelStyles() {

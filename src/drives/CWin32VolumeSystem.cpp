@@ -38,7 +38,8 @@ bool CWin32VolumeSystem::QueryDiskFreeSpace(const std::string& root, drives::Dis
     return true;
 }
 
-bool CWin32VolumeSystem::QueryVolumeInformation(const std::string& root, drives::VolumeInformation& info) {
+bool CWin32VolumeSystem::QueryVolumeInformation(const std::string& root,
+                                                drives::VolumeInformation& info) {
     char volumeName[256] = {};
     char fileSystemName[256] = {};
     DWORD serial = 0, maxComponent = 0, flags = 0;

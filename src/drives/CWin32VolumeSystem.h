@@ -3,7 +3,7 @@
 #include "drives/VolumeSystem.h"
 
 class CWin32VolumeSystem : public drives::VolumeSystem {
-public:
+  public:
     std::uint32_t LogicalDrives() override;
     drives::DriveType QueryDriveType(const std::string& root) override;
     bool QueryDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override;

@@ -44,9 +44,15 @@ int BarPosition(float value) {
     return static_cast<int>(value);
 }
 
-bool FreeSpaceIsLow(float freePercent) { return freePercent < 10.0f; }
-bool UsedTotalIsHigh(std::uint64_t usedPercent) { return usedPercent > 89; }
-bool FreeTotalIsLow(std::uint64_t freeTotalPercent) { return freeTotalPercent < 10; }
+bool FreeSpaceIsLow(float freePercent) {
+    return freePercent < 10.0f;
+}
+bool UsedTotalIsHigh(std::uint64_t usedPercent) {
+    return usedPercent > 89;
+}
+bool FreeTotalIsLow(std::uint64_t freeTotalPercent) {
+    return freeTotalPercent < 10;
+}
 
 bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot) {
     // An unknown system drive makes no drive the system drive.
@@ -71,8 +77,8 @@ void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info) {
     facts.fileSystemFlags = info.fileSystemFlags;
     facts.volumeNameText = base::Format("Volume Name: %s", facts.volumeName.c_str());
     facts.serialNumberText = SerialNumberText(facts.serialNumber);
-    facts.maxNameLengthText = base::Format("Max Filename Length Support: %d",
-                                           static_cast<int>(facts.maxComponentLength));
+    facts.maxNameLengthText =
+        base::Format("Max Filename Length Support: %d", static_cast<int>(facts.maxComponentLength));
     facts.fileSystemText = base::Format("File System: %s", facts.fileSystemName.c_str());
 }
 

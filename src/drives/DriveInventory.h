@@ -94,7 +94,7 @@ bool FreeTotalIsLow(std::uint64_t freeTotalPercent); // below 10 %
 bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot);
 
 class DriveInventory {
-public:
+  public:
     explicit DriveInventory(VolumeSystem& system) : system_(system) {}
 
     // Asks which letters exist, the type of each of those, and the space of
@@ -106,7 +106,8 @@ public:
     // and the percentages follow the counters. With a snapshot, its space of
     // the root is taken instead of asking again.
     VolumeFacts Query(const std::string& root, VolumeFacts held = {}) const;
-    VolumeFacts Query(const std::string& root, VolumeFacts held, const DriveSnapshot& snapshot) const;
+    VolumeFacts Query(const std::string& root, VolumeFacts held,
+                      const DriveSnapshot& snapshot) const;
 
     // The volume label read afresh; empty when the volume cannot be read.
     std::string VolumeLabel(const std::string& root) const;
@@ -119,7 +120,7 @@ public:
     }
     const std::string& SystemDriveRoot() const noexcept { return systemDriveRoot_; }
 
-private:
+  private:
     VolumeFacts Complete(const std::string& root, VolumeFacts facts) const;
 
     VolumeSystem& system_;

@@ -23,7 +23,7 @@ struct VolumeInformation {
 };
 
 class VolumeSystem {
-public:
+  public:
     virtual ~VolumeSystem() = default;
     // The drive letters that exist: bit 0 for A, bit 2 for C; 0 when unknown.
     virtual std::uint32_t LogicalDrives() = 0;

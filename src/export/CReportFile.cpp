@@ -5,7 +5,6 @@
 #include "export/SaveCommandScope.h"
 #include "framework/Application.h"
 
-
 #include <cstdio>
 #include <ctime>
 

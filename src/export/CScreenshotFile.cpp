@@ -6,7 +6,6 @@
 #include "export/DriveReport.h"
 #include "export/SaveCommandScope.h"
 
-
 #include <string>
 
 namespace {
@@ -51,7 +50,8 @@ void CScreenshotFile::Take() {
         ShowWindow(window, SW_HIDE);
         std::string path;
         if (capture.captureBitmap() != nullptr && AskScreenShotPath(path)) {
-            CWindowCapture::SaveBitmapFile(capture.captureDCHandle(), capture.captureBitmap(), path);
+            CWindowCapture::SaveBitmapFile(capture.captureDCHandle(), capture.captureBitmap(),
+                                           path);
         }
     }
     ShowWindow(window, SW_SHOW);

@@ -26,8 +26,8 @@ void AppendDriveBlock(std::string& report, const ReportedDrive& drive) {
     report += base::Format("%s (%.f%%)\r\n", facts.freeText.c_str(), freePercent);
     report += facts.serialNumberText + LineEnd;
     report += facts.fileSystemText + LineEnd;
-    report += base::Format("Max File Length Support: %d\r\n",
-                           static_cast<int>(facts.maxComponentLength));
+    report +=
+        base::Format("Max File Length Support: %d\r\n", static_cast<int>(facts.maxComponentLength));
     report += drive.systemDrive ? "System drive: yes" : "System drive: no";
     report += "\r\n\r\n";
 }
@@ -50,8 +50,8 @@ std::string BuildDriveReport(const ReportHeader& header, const std::vector<Repor
                            header.userName.c_str());
     report += "Date: " + header.dateText + LineEnd;
     report += std::string(60, '-') + "\r\n\r\n";
-    report += base::Format(" -> Number Of Logical Drives: %i\r\n\r\n",
-                           static_cast<int>(drives.size()));
+    report +=
+        base::Format(" -> Number Of Logical Drives: %i\r\n\r\n", static_cast<int>(drives.size()));
     for (const ReportedDrive& drive : drives) {
         AppendDriveBlock(report, drive);
     }

@@ -11,7 +11,7 @@ namespace fw {
 class Window;
 
 class Application {
-public:
+  public:
     Application() noexcept;
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -27,7 +27,7 @@ public:
 
     Window* mainWindow = nullptr;
 
-private:
+  private:
     HINSTANCE instance_;
     std::string appName_;
 };

@@ -5,7 +5,7 @@
 namespace fw {
 
 class Dialog : public Window {
-public:
+  public:
     // `parent` null: the application's main window owns the dialog (unless
     // this dialog is the main window itself).
     explicit Dialog(UINT templateId, HWND parent = nullptr) noexcept;
@@ -27,7 +27,7 @@ public:
     static const MessageMap& Messages();
     const MessageMap& GetMessageMap() const override { return Messages(); }
 
-protected:
+  protected:
     virtual BOOL OnInitDialog() { return TRUE; }
     // Binds the control objects to their dialog items with Bind().
     virtual void DoDataExchange() {}
@@ -36,7 +36,7 @@ protected:
 
     bool Bind(int id, Window& control) noexcept { return control.SubclassDlgItem(id, GetHwnd()); }
 
-private:
+  private:
     LRESULT OnInitDialogMessage(WPARAM wParam, LPARAM lParam);
     void OnOkCommand() { OnOK(); }
     void OnCancelCommand() { OnCancel(); }

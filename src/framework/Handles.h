@@ -8,9 +8,8 @@
 
 namespace fw {
 
-template <typename Traits>
-class UniqueHandle {
-public:
+template <typename Traits> class UniqueHandle {
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() noexcept = default;
@@ -36,12 +35,11 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = Handle();
 };
 
-template <typename H>
-struct GdiObjectTraits {
+template <typename H> struct GdiObjectTraits {
     using Handle = H;
     static void Close(H handle) noexcept { DeleteObject(handle); }
 };
@@ -77,8 +75,7 @@ struct HookTraits {
     using Handle = HHOOK;
     static void Close(HHOOK handle) noexcept { UnhookWindowsHookEx(handle); }
 };
-template <typename T>
-struct CoTaskMemTraits {
+template <typename T> struct CoTaskMemTraits {
     using Handle = T*;
     static void Close(T* memory) noexcept { CoTaskMemFree(memory); }
 };
@@ -95,13 +92,11 @@ using Library = UniqueHandle<LibraryTraits>;
 using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
 using KernelHandle = UniqueHandle<KernelHandleTraits>;
 using Hook = UniqueHandle<HookTraits>;
-template <typename T>
-using CoTaskMem = UniqueHandle<CoTaskMemTraits<T>>;
+template <typename T> using CoTaskMem = UniqueHandle<CoTaskMemTraits<T>>;
 
 // A COM interface pointer, released when it goes out of scope.
-template <typename Interface>
-class ComPtr {
-public:
+template <typename Interface> class ComPtr {
+  public:
     ComPtr() noexcept = default;
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
@@ -130,13 +125,13 @@ public:
         }
     }
 
-private:
+  private:
     Interface* pointer_ = nullptr;
 };
 
 // The two bitmaps GetIconInfo hands out with an icon's description.
 class IconInfo {
-public:
+  public:
     explicit IconInfo(HICON icon) noexcept : valid_(icon != nullptr && GetIconInfo(icon, &info_)) {}
     IconInfo(const IconInfo&) = delete;
     IconInfo& operator=(const IconInfo&) = delete;
@@ -167,14 +162,14 @@ public:
         return SIZE{0, 0};
     }
 
-private:
+  private:
     ICONINFO info_{};
     bool valid_;
 };
 
 // A device context obtained with GetDC or GetWindowDC, released with ReleaseDC.
 class WindowDc {
-public:
+  public:
     WindowDc() noexcept = default;
     WindowDc(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
     static WindowDc Client(HWND window) noexcept { return WindowDc(window, GetDC(window)); }
@@ -202,14 +197,14 @@ public:
         window_ = nullptr;
     }
 
-private:
+  private:
     HWND window_ = nullptr;
     HDC dc_ = nullptr;
 };
 
 // Selects a GDI object into a device context and puts the previous one back.
 class SelectGuard {
-public:
+  public:
     SelectGuard(HDC dc, HGDIOBJ object) noexcept
         : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
     SelectGuard(const SelectGuard&) = delete;
@@ -220,14 +215,14 @@ public:
         }
     }
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ previous_;
 };
 
 // Saves the whole state of a device context and restores it on scope exit.
 class SaveDcGuard {
-public:
+  public:
     explicit SaveDcGuard(HDC dc) noexcept : dc_(dc), saved_(SaveDC(dc)) {}
     SaveDcGuard(const SaveDcGuard&) = delete;
     SaveDcGuard& operator=(const SaveDcGuard&) = delete;
@@ -237,22 +232,21 @@ public:
         }
     }
 
-private:
+  private:
     HDC dc_;
     int saved_;
 };
 
 // Sets one drawing attribute of a device context and puts the previous value
 // back on scope exit.
-template <typename Value, Value(WINAPI* Set)(HDC, Value)>
-class DcAttributeGuard {
-public:
+template <typename Value, Value(WINAPI* Set)(HDC, Value)> class DcAttributeGuard {
+  public:
     DcAttributeGuard(HDC dc, Value value) noexcept : dc_(dc), previous_(Set(dc, value)) {}
     DcAttributeGuard(const DcAttributeGuard&) = delete;
     DcAttributeGuard& operator=(const DcAttributeGuard&) = delete;
     ~DcAttributeGuard() { Set(dc_, previous_); }
 
-private:
+  private:
     HDC dc_;
     Value previous_;
 };
@@ -262,7 +256,7 @@ using BkColorGuard = DcAttributeGuard<COLORREF, &SetBkColor>;
 using BkModeGuard = DcAttributeGuard<int, &SetBkMode>;
 
 class TextAlignGuard {
-public:
+  public:
     TextAlignGuard(HDC dc, UINT align) noexcept : dc_(dc), previous_(SetTextAlign(dc, align)) {}
     TextAlignGuard(const TextAlignGuard&) = delete;
     TextAlignGuard& operator=(const TextAlignGuard&) = delete;
@@ -272,20 +266,20 @@ public:
         }
     }
 
-private:
+  private:
     HDC dc_;
     UINT previous_;
 };
 
 // Remembers the viewport origin; the owner moves it at will.
 class ViewportOriginGuard {
-public:
+  public:
     explicit ViewportOriginGuard(HDC dc) noexcept : dc_(dc) { GetViewportOrgEx(dc, &previous_); }
     ViewportOriginGuard(const ViewportOriginGuard&) = delete;
     ViewportOriginGuard& operator=(const ViewportOriginGuard&) = delete;
     ~ViewportOriginGuard() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
 
-private:
+  private:
     HDC dc_;
     POINT previous_{};
 };

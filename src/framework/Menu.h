@@ -7,7 +7,7 @@
 namespace fw {
 
 class Menu {
-public:
+  public:
     Menu() noexcept;
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
@@ -34,7 +34,7 @@ public:
     virtual bool MeasureItem(MEASUREITEMSTRUCT&) { return false; }
     virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
 
-private:
+  private:
     HMENU menu_ = nullptr;
     Menu* nextLive_ = nullptr;
 };

@@ -42,7 +42,8 @@ struct MessageMap {
     template <std::size_t N>
     constexpr MessageMap(const MessageEntry (&array)[N], const MessageMap* baseMap)
         : entries(array), count(N), base(baseMap) {}
-    constexpr explicit MessageMap(const MessageMap* baseMap) : entries(nullptr), count(0), base(baseMap) {}
+    constexpr explicit MessageMap(const MessageMap* baseMap)
+        : entries(nullptr), count(0), base(baseMap) {}
 
     const MessageEntry* entries;
     std::size_t count;
@@ -51,14 +52,11 @@ struct MessageMap {
 
 namespace detail {
 
-template <typename T>
-struct MemberOf;
-template <typename C, typename R, typename... A>
-struct MemberOf<R (C::*)(A...)> {
+template <typename T> struct MemberOf;
+template <typename C, typename R, typename... A> struct MemberOf<R (C::*)(A...)> {
     using Class = C;
 };
-template <typename C, typename R, typename... A>
-struct MemberOf<R (C::*)(A...) noexcept> {
+template <typename C, typename R, typename... A> struct MemberOf<R (C::*)(A...) noexcept> {
     using Class = C;
 };
 
@@ -69,8 +67,7 @@ bool CallMessage(Window& window, WPARAM wParam, LPARAM lParam, LRESULT& result) 
     return true;
 }
 
-template <auto Handler>
-bool CallCommand(Window& window, WPARAM, LPARAM, LRESULT& result) {
+template <auto Handler> bool CallCommand(Window& window, WPARAM, LPARAM, LRESULT& result) {
     using C = typename MemberOf<decltype(Handler)>::Class;
     (static_cast<C&>(window).*Handler)();
     result = 0;
@@ -79,25 +76,21 @@ bool CallCommand(Window& window, WPARAM, LPARAM, LRESULT& result) {
 
 } // namespace detail
 
-template <auto Handler>
-constexpr MessageEntry OnMessage(UINT message) {
+template <auto Handler> constexpr MessageEntry OnMessage(UINT message) {
     return {EntryKind::Message, message, message, &detail::CallMessage<Handler>};
 }
 
-template <auto Handler>
-constexpr MessageEntry OnMessageRange(UINT first, UINT last) {
+template <auto Handler> constexpr MessageEntry OnMessageRange(UINT first, UINT last) {
     return {EntryKind::MessageRange, first, last, &detail::CallMessage<Handler>};
 }
 
 // WM_COMMAND from a menu item, an accelerator or a button click (BN_CLICKED).
-template <auto Handler>
-constexpr MessageEntry OnCommand(UINT id) {
+template <auto Handler> constexpr MessageEntry OnCommand(UINT id) {
     return {EntryKind::Command, id, 0, &detail::CallCommand<Handler>};
 }
 
 // WM_COMMAND carrying notification `code` from control `id`.
-template <auto Handler>
-constexpr MessageEntry OnNotify(UINT code, UINT id) {
+template <auto Handler> constexpr MessageEntry OnNotify(UINT code, UINT id) {
     return {EntryKind::Notification, id, code, &detail::CallCommand<Handler>};
 }
 

@@ -48,7 +48,8 @@ HWND ChildOfMessage(HWND parent, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DRAWITEM:
         return reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
     case WM_MEASUREITEM:
-        return GetDlgItem(parent, static_cast<int>(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlID));
+        return GetDlgItem(parent,
+                          static_cast<int>(reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)->CtlID));
     case WM_COMMAND:
         return reinterpret_cast<HWND>(lParam);
     case WM_NOTIFY:
@@ -82,7 +83,8 @@ bool DispatchMessageMap(const MessageMap& first, Window& window, UINT message, W
                         (code == 0 || (code == 1 && lParam == 0));
                 break;
             case EntryKind::Notification:
-                match = message == WM_COMMAND && lParam != 0 && entry.first == id && entry.last == code;
+                match =
+                    message == WM_COMMAND && lParam != 0 && entry.first == id && entry.last == code;
                 break;
             }
             if (match && entry.call(window, wParam, lParam, result)) {
@@ -112,8 +114,7 @@ Window* Window::FromHandle(HWND window) noexcept {
 }
 
 bool Window::Subclass(HWND window) noexcept {
-    if (window == nullptr || hwnd_ != nullptr || Links().count(window) != 0 ||
-        !IsWindow(window)) {
+    if (window == nullptr || hwnd_ != nullptr || Links().count(window) != 0 || !IsWindow(window)) {
         return false;
     }
     Links()[window] = Link{this, nullptr};
@@ -135,8 +136,8 @@ void Window::Unsubclass() noexcept {
     }
     // The previous procedure comes back only when nobody subclassed the window
     // after us; otherwise our procedure stays and passes every message on.
-    if (IsWindow(hwnd_) && GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) ==
-                               reinterpret_cast<LONG_PTR>(&StaticWindowProc)) {
+    if (IsWindow(hwnd_) &&
+        GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&StaticWindowProc)) {
         Detach();
         return;
     }

@@ -18,7 +18,7 @@ using FatalErrorHandler = void (*)(const char* what) noexcept;
 FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) noexcept;
 
 class Window {
-public:
+  public:
     Window() = default;
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -48,7 +48,7 @@ public:
     // Adds and removes style bits; with `frameFlags` the frame is recalculated.
     void ModifyStyle(DWORD remove, DWORD add, UINT frameFlags = 0) const noexcept;
 
-protected:
+  protected:
     // Runs the table of this object; unhandled messages get Default().
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The previous processing of the message being handled, as it came or
@@ -63,7 +63,7 @@ protected:
     // Called once Subclass has linked the object to its window.
     virtual void PreSubclassWindow() {}
 
-private:
+  private:
     struct CurrentMessage {
         UINT message;
         WPARAM wParam;

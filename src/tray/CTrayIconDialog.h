@@ -7,7 +7,7 @@
 #include <shellapi.h>
 
 class CTrayIconDialog : public fw::Dialog {
-public:
+  public:
     static constexpr UINT TrayCallbackMessage = WM_USER + 1;
     static constexpr UINT TrayIconId = 1;
 
@@ -26,7 +26,7 @@ public:
     static const fw::MessageMap& Messages();
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
-protected:
+  protected:
     virtual void OnTrayLeftDown(POINT) {}
     virtual void OnTrayLeftDoubleClick(POINT);
     virtual void OnTrayRightDown(POINT);
@@ -40,7 +40,9 @@ protected:
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
 
     // The shell's notification-icon calls; tests replace them.
-    virtual BOOL NotifyIcon(DWORD action, NOTIFYICONDATAA& data) { return Shell_NotifyIconA(action, &data); }
+    virtual BOOL NotifyIcon(DWORD action, NOTIFYICONDATAA& data) {
+        return Shell_NotifyIconA(action, &data);
+    }
 
     BOOL minimizeToTray = TRUE;
     BOOL trayIconVisible = FALSE;

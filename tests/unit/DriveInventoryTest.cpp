@@ -53,7 +53,14 @@ TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColourRules) {
         // Below 1 GB in all: nothing counts, and the percentages are 0.
         {{GiB / 2, 0}, {GiB / 4, 0}, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel},
         // 1.9 GB and 0.5 GB give 1 GB.
-        {{GiB * 19 / 10, GiB / 2}, {GiB * 3 / 2, GiB / 4}, 1, 0, 1, 0, 100, WindowTextLabel,
+        {{GiB * 19 / 10, GiB / 2},
+         {GiB * 3 / 2, GiB / 4},
+         1,
+         0,
+         1,
+         0,
+         100,
+         WindowTextLabel,
          BlueLabel},
         {{60 * GiB, 40 * GiB}, {6 * GiB, 4 * GiB}, 100, 90, 10, 90, 10, RedLabel, BlueLabel},
         {{60 * GiB, 40 * GiB}, {6 * GiB + GiB / 2, 3 * GiB}, 100, 90, 9, 90, 9, RedLabel, RedLabel},
@@ -96,12 +103,12 @@ TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
     system.Fixed("F:\\", 1000 * GiB, 406 * GiB); // 40.6 % free
     const DriveInventory inventory(system);
     const drives::VolumeFacts f = inventory.Query("C:\\");
-    EXPECT_EQ((std::vector<std::string>{f.volumeNameText, f.capacityText, f.usedText, f.freeText,
-                                        f.serialNumberText, f.fileSystemText, f.maxNameLengthText}),
-              (std::vector<std::string>{"Volume Name: SYSTEM", "Capacity: 10.00 GB",
-                                        "Used: 9.01 GB", "Free: 0.99 GB ",
-                                        "Serial Number: 1A2B-3C4D", "File System: NTFS",
-                                        "Max Filename Length Support: 255"}));
+    EXPECT_EQ(
+        (std::vector<std::string>{f.volumeNameText, f.capacityText, f.usedText, f.freeText,
+                                  f.serialNumberText, f.fileSystemText, f.maxNameLengthText}),
+        (std::vector<std::string>{"Volume Name: SYSTEM", "Capacity: 10.00 GB", "Used: 9.01 GB",
+                                  "Free: 0.99 GB ", "Serial Number: 1A2B-3C4D", "File System: NTFS",
+                                  "Max Filename Length Support: 255"}));
     EXPECT_EQ(f.freeBytesAvailable, static_cast<std::uint64_t>(0.99 * GiB));
     EXPECT_EQ(f.fileSystemFlags, 0x2Fu);
     EXPECT_NEAR(f.freePercent, 9.9f, 0.001f);
@@ -109,7 +116,7 @@ TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
     EXPECT_EQ(drives::BarPosition(f.usedBarValue), 91); // 90.1 % used + 1
 
     const drives::VolumeFacts e = inventory.Query("E:\\");
-    EXPECT_EQ(e.volumeNameText, "Volume Name: "); // an empty label ends in the blank
+    EXPECT_EQ(e.volumeNameText, "Volume Name: ");                // an empty label ends in the blank
     EXPECT_EQ(drives::FreeLabelColor(e.freePercent), BlueLabel); // exactly 10 %
     EXPECT_EQ(drives::FreeLabelColor(std::nanf("")), BlueLabel);
     // The extra 1 goes to the used side of the selected drive.
@@ -123,9 +130,11 @@ TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
     EXPECT_EQ(drives::BarPosition(NAN), 0);
 
     // Serial halves overlap for short serials.
-    const std::pair<std::uint32_t, const char*> serials[] = {
-        {0x1A2B3C4D, "1A2B-3C4D"}, {0x0A1B2C3D, "A1B2-2C3D"}, {0x12345, "1234-2345"},
-        {0xABC, "ABC-ABC"},        {0, "0-0"}};
+    const std::pair<std::uint32_t, const char*> serials[] = {{0x1A2B3C4D, "1A2B-3C4D"},
+                                                             {0x0A1B2C3D, "A1B2-2C3D"},
+                                                             {0x12345, "1234-2345"},
+                                                             {0xABC, "ABC-ABC"},
+                                                             {0, "0-0"}};
     for (const auto& [serial, text] : serials) {
         EXPECT_EQ(drives::SerialNumberText(serial), std::string("Serial Number: ") + text);
     }

@@ -16,7 +16,8 @@ using testing_support::GiB;
 namespace {
 
 // The report on the drives listed now, asked afresh after `change`.
-std::string Report(FakeVolumeSystem& system, const std::function<void()>& change = [] {}) {
+std::string Report(
+    FakeVolumeSystem& system, const std::function<void()>& change = [] {}) {
     drives::DriveInventory inventory(system);
     inventory.FindSystemDriveRoot();
     const std::vector<std::string> listed = inventory.TakeSnapshot().Roots();
@@ -121,9 +122,13 @@ TEST(ExportTexts, DatesPathsMessagesAndTheClipboardText) {
               "S:\\r.txt already exists.\nDo you want to replace it?");
 
     FakeVolumeSystem system;
-    system.Fixed("C:\\", 60 * GiB, 20 * GiB, "Gr\xF6\xDF" "e", 0x1A2B3C4D);
+    system.Fixed("C:\\", 60 * GiB, 20 * GiB,
+                 "Gr\xF6\xDF"
+                 "e",
+                 0x1A2B3C4D);
     EXPECT_EQ(exports::ClipboardTextFor("C:\\", drives::DriveInventory(system).Query("C:\\")),
-              "C:\\\r\nVolume Name: Gr\xF6\xDF" "e\r\nCapacity: 60.00 GB\r\nUsed: 40.00 GB\r\n"
+              "C:\\\r\nVolume Name: Gr\xF6\xDF"
+              "e\r\nCapacity: 60.00 GB\r\nUsed: 40.00 GB\r\n"
               "Free: 20.00 GB \r\nSerial Number: 1A2B-3C4D\r\n"
               "Max Filename Length Support: 255\r\nFile System: NTFS");
 }
@@ -159,8 +164,9 @@ TEST(BitmapFile, HeadersOfTheTrueSizeAndDepthWithoutCompressionOrColourTable) {
     palette.clrUsed = 256;
     palette.clrImportant = 16;
     const exports::BitmapInfoHeader rgb = exports::HeaderForFile(palette);
-    EXPECT_EQ((std::vector<std::uint32_t>{rgb.bitCount, rgb.clrUsed, rgb.clrImportant, rgb.sizeImage}),
-              (std::vector<std::uint32_t>{24, 0, 0, 64}));
+    EXPECT_EQ(
+        (std::vector<std::uint32_t>{rgb.bitCount, rgb.clrUsed, rgb.clrImportant, rgb.sizeImage}),
+        (std::vector<std::uint32_t>{24, 0, 0, 64}));
 }
 
 TEST(BitmapFile, TheFourthByteOfThirtyTwoBitPixelsIsClearedAndNothingBeyond) {

@@ -17,8 +17,11 @@ TEST(Format, PrintfConversionsMatchOnEveryRuntimeAndCopiesAlwaysTerminate) {
         std::size_t capacity;
         const char* text;
         const char* copied;
-    } copies[] = {{4, "C:\\WINDOWS", "C:\\"}, {4, "abcd", "abc"}, {4, "abc", "abc"},
-                  {4, "", ""},             {1, "abc", ""}};
+    } copies[] = {{4, "C:\\WINDOWS", "C:\\"},
+                  {4, "abcd", "abc"},
+                  {4, "abc", "abc"},
+                  {4, "", ""},
+                  {1, "abc", ""}};
     for (const auto& c : copies) {
         std::vector<char> buffer(c.capacity, 'z');
         base::CopyToBuffer(buffer.data(), buffer.size(), c.text);
@@ -43,9 +46,9 @@ TEST(Colors, NamedColoursAreTheShownRgbValuesWithRedInTheLowByte) {
     const struct {
         base::Color color;
         unsigned red, green, blue;
-    } named[] = {{base::colors::DarkBlue, 25, 25, 112}, {base::colors::BrickRed, 178, 34, 34},
+    } named[] = {{base::colors::DarkBlue, 25, 25, 112},   {base::colors::BrickRed, 178, 34, 34},
                  {base::colors::BarStart, 173, 216, 230}, {base::colors::BarEnd, 165, 42, 42},
-                 {base::colors::Red, 255, 0, 0},         {base::colors::MediumBlue, 0, 0, 205}};
+                 {base::colors::Red, 255, 0, 0},          {base::colors::MediumBlue, 0, 0, 205}};
     for (const auto& n : named) {
         EXPECT_EQ(n.color, n.red | n.green << 8 | n.blue << 16);
     }

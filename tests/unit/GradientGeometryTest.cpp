@@ -117,9 +117,13 @@ TEST(BarText, OneIntegerWithFlagsAndUpToThreeWidthDigitsChangingColourAtTheFille
         const char* format;
         std::optional<std::string> text;
     } cases[] = {
-        {"%d%%", "47%"}, {"Used %d%%", "Used 47%"}, {"%3d%%", " 47%"}, {"%03d", "047"},
-        {"%-3d|", "47 |"}, {"%9d", "       47"}, {"", ""}, {"%s", {}}, {"%d %d", {}},
-        {"%n", {}}, {"%1000d", {}}, {"50%", {}}, {"%", {}},
+        {"%d%%", "47%"},   {"Used %d%%", "Used 47%"},
+        {"%3d%%", " 47%"}, {"%03d", "047"},
+        {"%-3d|", "47 |"}, {"%9d", "       47"},
+        {"", ""},          {"%s", {}},
+        {"%d %d", {}},     {"%n", {}},
+        {"%1000d", {}},    {"50%", {}},
+        {"%", {}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(controls::FormatBarText(c.format, 47), c.text) << c.format;
@@ -135,10 +139,9 @@ TEST(BarText, OneIntegerWithFlagsAndUpToThreeWidthDigitsChangingColourAtTheFille
     EXPECT_EQ(split[1].span, (Span{40, 97}));
     EXPECT_FALSE(split[1].onBar);
     // Nothing filled, all filled, or both colours equal: one piece.
-    for (const auto& [pieces, onBar] :
-         {std::pair{TextPieces({0, 97}, {0, 0}, false), false},
-          std::pair{TextPieces({0, 97}, {0, 97}, false), true},
-          std::pair{TextPieces({0, 97}, {0, 40}, true), true}}) {
+    for (const auto& [pieces, onBar] : {std::pair{TextPieces({0, 97}, {0, 0}, false), false},
+                                        std::pair{TextPieces({0, 97}, {0, 97}, false), true},
+                                        std::pair{TextPieces({0, 97}, {0, 40}, true), true}}) {
         ASSERT_EQ(pieces.size(), 1u);
         EXPECT_EQ(pieces[0].span, (Span{0, 97}));
         EXPECT_EQ(pieces[0].onBar, onBar);

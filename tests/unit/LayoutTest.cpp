@@ -81,7 +81,8 @@ TEST(ButtonLayout, IconAndCaptionBoxesForEachPlacementAndThePressedLook) {
     }
     // A caption without icon keeps the whole button.
     EXPECT_EQ(LayOutImageButton(ExitButton, {}, false, true, 1, false, 96).textBox, ExitButton);
-    EXPECT_EQ(CentreCaptionVertically({32, 0, 64, 31}, {32, 0, 50, 13}), (PixelRect{32, 9, 50, 22}));
+    EXPECT_EQ(CentreCaptionVertically({32, 0, 64, 31}, {32, 0, 50, 13}),
+              (PixelRect{32, 9, 50, 22}));
     EXPECT_EQ(FocusRect(ExitButton, 96), (PixelRect{3, 3, 69, 28}));
 }
 
@@ -190,15 +191,18 @@ TEST(Dpi, EveryLayoutIsItsLayoutAt96DpiScaled) {
         MenuPoint tick[3];
         CheckMarkPoints({s(2), s(2), s(18), s(18)}, dpi, tick);
         const PixelRect button{0, 0, s(72), s(31)};
-        const ButtonLayout left = LayOutImageButton(button, {s(16), s(16)}, true, true, 1, true, dpi);
-        const ButtonLayout right = LayOutImageButton(button, {s(16), s(16)}, true, true, 2, false, dpi);
-        const BalloonShape balloon = ComputeBalloonShape({s(100), s(13)}, true, {s(32), s(32)}, dpi);
-        const commands::InputBoxLayout box = commands::LayOutInputBox(
-            {s(10), s(10), s(50), s(36)}, {s(100), s(200), s(400), s(320)},
-            {s(2), s(2), s(19)}, dpi);
-        std::vector<int> all = Flat({menu.iconBox, menu.iconRect, menu.textRect, left.iconBox,
-                                     left.textBox, right.iconBox, right.textBox, FocusRect(button, dpi),
-                                     balloon.body, box.edit});
+        const ButtonLayout left =
+            LayOutImageButton(button, {s(16), s(16)}, true, true, 1, true, dpi);
+        const ButtonLayout right =
+            LayOutImageButton(button, {s(16), s(16)}, true, true, 2, false, dpi);
+        const BalloonShape balloon =
+            ComputeBalloonShape({s(100), s(13)}, true, {s(32), s(32)}, dpi);
+        const commands::InputBoxLayout box =
+            commands::LayOutInputBox({s(10), s(10), s(50), s(36)}, {s(100), s(200), s(400), s(320)},
+                                     {s(2), s(2), s(19)}, dpi);
+        std::vector<int> all =
+            Flat({menu.iconBox, menu.iconRect, menu.textRect, left.iconBox, left.textBox,
+                  right.iconBox, right.textBox, FocusRect(button, dpi), balloon.body, box.edit});
         all.insert(all.end(), {size.width, size.height, tick[0].x, tick[1].y, tick[2].x,
                                balloon.stem[1].x, balloon.stem[1].y, balloon.window.height,
                                box.boxY, box.boxHeight, box.buttonTop});

@@ -15,8 +15,7 @@ TEST(ShellActions, EachToolGetsTheRootAndTheDefragmenterFallsBackOnlyWhenNeeded)
     commands::Defragment(launcher);
     EXPECT_EQ(launcher.calls,
               (std::vector<std::string>{"Execute open [C:\\] 10", "Execute find [C:\\] 10",
-                                        "Run [cleanmgr.exe /d] 10",
-                                        "ExecuteEx properties [C:\\] 5",
+                                        "Run [cleanmgr.exe /d] 10", "ExecuteEx properties [C:\\] 5",
                                         "Execute open [dfrg.msc] 10", "Execute open [dfrg.msc] 10",
                                         "Execute open [dfrgui.exe] 10"}));
     EXPECT_EQ(launcher.lastRequest.mask, 0x0Cu);
