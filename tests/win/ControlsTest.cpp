@@ -1,177 +1,241 @@
-#include "controls/CColorLabel.h"
+// The controls as they draw, checked as properties (where things land is computed
+// by pure functions that the host tests check), and the image button's clicks.
+#include "controls/CAboutDialog.h"
 #include "controls/CGradientTextBar.h"
-#include "drives/CDriveComboBox.h"
+#include "controls/CImageButton.h"
+#include "controls/CMenuXP.h"
+#include "resource.h"
 
-#include "Canvas.h"
+#include "../unit/RecordingLauncher.h"
+#include "Support.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
+
+#include <memory>
+
+using controls::CMenuXP;
+using controls::CMenuXPItem;
+
+TEST(GradientTextBar, BandsOverTheFilledPartAndTheTextColourChangesAtItsEnd) {
+    CGradientTextBar bar;
+    HWND window = Create(PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 40);
+    ASSERT_TRUE(bar.Subclass(window));
+    const fw::Font font(
+        CreateFontA(36, 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, NONANTIALIASED_QUALITY, 0, "Tahoma"));
+    bar.Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()));
+    const COLORREF first = RGB(173, 216, 230), last = RGB(165, 42, 42), unpainted = RGB(1, 2, 3);
+    bar.bkColor = RGB(250, 250, 250);
+    bar.textColorOnBar = RGB(0, 255, 0);
+    bar.textColorOnBk = RGB(255, 0, 255);
+    bar.ModifyStyle(0, TGB_GRADIENT_ON_BAR);
+    bar.SetGradientColors(first, last);
+    bar.Send(PBM_SETPOS, 60);
+    Canvas bands(100, 40, unpainted);
+    bands.Print(window);
+    const auto wanted = controls::SegmentBands({0, 60}, {0, 60}, first, last, false);
+    for (int x : {0, 30, 59})
+        EXPECT_EQ(bands.At(x, 20), wanted[static_cast<std::size_t>(x)].color) << x;
+    EXPECT_EQ(bands.At(60, 20), bar.bkColor);
+
+    bar.SetTextFormat("%d%%", TGB_TEXT_PERCENT);
+    bar.Send(PBM_SETPOS, 50);
+    Canvas text(100, 40, unpainted);
+    bar.Send(WM_ERASEBKGND, WPARAM(text.Dc()));
+    EXPECT_EQ(text.At(70, 20), unpainted) << "erasing draws nothing";
+    text.Print(window);
+    EXPECT_EQ(text.Count(unpainted), 0) << "and a paint covers every pixel: no flicker";
+    const RECT filled{0, 0, 50, 40}, empty{50, 0, 100, 40};
+    EXPECT_GT(text.Count(bar.textColorOnBar, filled), 0) << "text over the bar";
+    EXPECT_GT(text.Count(bar.textColorOnBk, empty), 0) << "text over the background";
+    EXPECT_EQ(text.Count(bar.textColorOnBar, empty), 0);
+    EXPECT_EQ(text.Count(bar.textColorOnBk, filled), 0);
+    DestroyWindow(window);
+}
+
+namespace {
+int liveItems = 0;
+struct CountingItem : CMenuXPItem {
+    CountingItem() : CMenuXPItem(7, "Item", CopyIcon(LoadIconA(nullptr, IDI_ASTERISK))) {
+        ++liveItems;
+    }
+    ~CountingItem() override { --liveItems; }
+};
+} // namespace
+
+// The context menu is flat and its submenu in the button style.
+TEST(MenuXP, SelectedItemsAndSeparatorsAreDrawnAndDeletingTheMenuFreesEverything) {
+    HMENU topHandle = nullptr, subHandle = nullptr;
+    HICON icon = nullptr;
+    {
+        auto top = std::make_unique<CMenuXP>(), sub = std::make_unique<CMenuXP>();
+        ASSERT_TRUE(top->CreatePopupMenu() && sub->CreatePopupMenu());
+        top->SetStyle(CMenuXP::MenuStyleFlat);
+        topHandle = top->GetHandle();
+        subHandle = sub->GetHandle();
+        auto item = std::make_unique<CountingItem>();
+        const CMenuXPItem separator;
+        icon = item->icon.Get();
+        for (CMenuXP* menu : {top.get(), sub.get()}) {
+            const auto draw = [&](const CMenuXPItem& what, UINT state, int height) {
+                auto canvas = std::make_unique<Canvas>(160, height);
+                const RECT row{0, 0, 160, height};
+                const DRAWITEMSTRUCT request{
+                    ODT_MENU, 0, 0, 0, state, nullptr, canvas->Dc(), row, ULONG_PTR(&what)};
+                menu->DrawItem(request);
+                return canvas;
+            };
+            EXPECT_EQ(draw(*item, 0, 20)->At(155, 10), GetSysColor(COLOR_MENU));
+            EXPECT_EQ(draw(*item, ODS_SELECTED, 20)->At(155, 10), GetSysColor(COLOR_HIGHLIGHT));
+            EXPECT_EQ(draw(separator, 0, 6)->At(150, 3), GetSysColor(COLOR_BTNSHADOW));
+            EXPECT_EQ(draw(separator, 0, 6)->At(150, 1), GetSysColor(COLOR_MENU));
+        }
+        EXPECT_TRUE(sub->AppendItem(0, std::move(item)) && sub->AppendSeparator());
+        EXPECT_TRUE(top->AppendPopup(0, std::move(sub), std::make_unique<CountingItem>()));
+        EXPECT_EQ(liveItems, 2);
+    }
+    EXPECT_EQ(liveItems, 0);
+    EXPECT_FALSE(IsMenu(topHandle) || IsMenu(subHandle));
+    ICONINFO info{};
+    EXPECT_FALSE(GetIconInfo(icon, &info));
+}
 
 namespace {
 
-// A standard control created as its own top-level window, linked to `object`.
-HWND CreateLinked(fw::Window& object, const char* className, DWORD style, int width, int height) {
-    HWND window = CreateWindowExA(0, className, "", WS_POPUP | style, 0, 0, width, height, nullptr,
-                                  nullptr, GetModuleHandleA(nullptr), nullptr);
-    EXPECT_NE(window, nullptr);
-    EXPECT_TRUE(object.Subclass(window));
-    return window;
-}
+// The about box's home-page button, whose clicks open the page through a recording launcher.
+struct HomePageButton {
+    CImageButton& object;
+    HWND control;
+    const testing_support::RecordingLauncher& launcher;
+    int width, height;
 
-HFONT CrispFont(int height, int weight) {
-    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, NONANTIALIASED_QUALITY, DEFAULT_PITCH, "Tahoma");
-}
-
-constexpr COLORREF Background = RGB(250, 250, 250);
-constexpr COLORREF OnBar = RGB(0, 255, 0);
-constexpr COLORREF OnBk = RGB(255, 0, 255);
-
-struct BarFixture : testing::Test {
-    void SetUp() override {
-        window = CreateLinked(bar, PROGRESS_CLASSA, 0, 100, 40);
-        font.Reset(CrispFont(36, FW_BOLD));
-        bar.Send(WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()));
-        bar.bkColor = Background;
-        bar.textColorOnBar = OnBar;
-        bar.textColorOnBk = OnBk;
-        bar.SetTextFormat("%d%%", TGB_TEXT_PERCENT);
-        bar.ModifyStyle(0, TGB_GRADIENT_ON_BAR);
-        bar.SetGradientColors(RGB(173, 216, 230), RGB(165, 42, 42));
-        bar.Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
+    bool Pushed() const { return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
+    void Hover(bool inside) const {
+        SendMessageA(control, WM_MOUSEMOVE, 0, inside ? MAKELPARAM(5, 5) : MAKELPARAM(500, 500));
     }
-    void TearDown() override { DestroyWindow(window); }
-
-    CGradientTextBar bar;
-    HWND window = nullptr;
-    fw::Font font;
+    std::vector<COLORREF> Look() const {
+        Canvas canvas(width, height);
+        return canvas.Print(control).Pixels();
+    }
+    // The pixels, `inset` pixels inside the edges, where two looks differ.
+    int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b, int inset) const {
+        int count = 0;
+        for (int y = inset; y < height - inset; ++y)
+            for (int x = inset; x < width - inset; ++x)
+                count += a[y * width + x] != b[y * width + x] ? 1 : 0;
+        return count;
+    }
 };
+
+void WithHomePageButton(const std::function<void(HomePageButton&)>& test) {
+    testing_support::RecordingLauncher launcher;
+    CAboutDialog about(launcher);
+    WithBoxes([&] { about.DoModal(); },
+              [&](HWND box) {
+                  SendMessageA(box, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+                  HWND control = GetDlgItem(box, IDC_HOMEPAGE);
+                  SendMessageA(control, WM_KILLFOCUS, 0, 0); // drawn without the focus first
+                  RECT size{};
+                  GetClientRect(control, &size);
+                  HomePageButton button{
+                      dynamic_cast<CImageButton&>(*fw::Window::FromHandle(control)), control,
+                      launcher, size.right, size.bottom};
+                  test(button);
+                  MSG escape{control, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+                  EXPECT_FALSE(about.PreTranslateMessage(escape)) << "Escape keeps the box open";
+                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+              });
+}
 
 } // namespace
 
-TEST_F(BarFixture, PaintsTheGradientBandsThenTheBackground) {
-    bar.SetTextFormat(nullptr, 0);
-    bar.Send(PBM_SETPOS, 60);
-    Canvas canvas(100, 40);
-    canvas.Print(window);
-    const auto bands =
-        controls::SegmentBands({0, 60}, {0, 60}, RGB(173, 216, 230), RGB(165, 42, 42), false);
-    for (int x : {0, 1, 30, 59}) {
-        EXPECT_EQ(canvas.At(x, 20), bands[static_cast<std::size_t>(x)].color) << "x " << x;
-    }
-    EXPECT_EQ(canvas.At(0, 20), RGB(173, 216, 230));
-    for (int x : {60, 80, 99}) {
-        EXPECT_EQ(canvas.At(x, 20), Background) << "x " << x;
-    }
+TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
+    WithHomePageButton([](HomePageButton& button) {
+        HWND control = button.control;
+        SendMessageA(control, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE); // as the dialog manager does
+        EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
+        const LPARAM inside = MAKELPARAM(4, 4);
+        // The pointer rests on the button, which holds the capture for it: the
+        // second press of a double-click still counts.
+        SendMessageA(control, WM_MOUSEMOVE, 0, inside);
+        SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+        SendMessageA(control, WM_LBUTTONUP, 0, inside);
+        SendMessageA(control, WM_MOUSEMOVE, 0, inside);
+        SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+        EXPECT_TRUE(button.Pushed());
+        SendMessageA(control, WM_LBUTTONUP, 0, inside);
+        EXPECT_EQ(button.launcher.calls.size(), 2u);
+        EXPECT_FALSE(button.Pushed());
+
+        SetFocus(control);
+        SendMessageA(control, WM_CHAR, VK_RETURN, 1);
+        SendMessageA(control, WM_CHAR, VK_RETURN, 1 | (1 << 30)); // auto-repeat of the same press
+        SendMessageA(control, WM_KEYDOWN, VK_SPACE, 1);
+        SendMessageA(control, WM_CHAR, ' ', 1);
+        SendMessageA(control, WM_KEYUP, VK_SPACE, 0xC0000001);
+        EXPECT_FALSE(button.Pushed());
+
+        // A double-click released elsewhere ends the pressed look without a click.
+        SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+        ReleaseCapture();
+        EXPECT_FALSE(button.Pushed());
+        SendMessageA(control, WM_LBUTTONUP, 0, inside);
+        const std::string open = "Execute open [https://orbelune.example.org/] 10";
+        EXPECT_EQ(button.launcher.calls, std::vector<std::string>(4, open));
+    });
 }
 
-TEST_F(BarFixture, TextChangesColourExactlyAtTheFilledEnd) {
-    bar.Send(PBM_SETPOS, 50);
-    Canvas canvas(100, 40);
-    canvas.Print(window);
-    const RECT onBar = canvas.BoundsWhere([](COLORREF c) { return c == OnBar; });
-    const RECT onBk = canvas.BoundsWhere([](COLORREF c) { return c == OnBk; });
-    ASSERT_LT(onBar.left, onBar.right) << "text over the bar is missing";
-    ASSERT_LT(onBk.left, onBk.right) << "text over the background is missing";
-    EXPECT_LE(onBar.right, 50);
-    EXPECT_GE(onBk.left, 50);
+// The classic look is the one drawn when the visual styles are off.
+TEST(ImageButton, ClassicLookRaisedSunkenWhenPressedAndFramedWithAFocusRectangle) {
+    WithHomePageButton([](HomePageButton& button) {
+        button.object.EnableTheme(false);
+        const std::vector<COLORREF> normal = button.Look();
+        EXPECT_NE(normal.back(), GetSysColor(COLOR_BTNFACE)) << "raised edge";
+        button.Hover(true);
+        EXPECT_EQ(button.Look(), normal) << "the classic look has no hot state";
+        button.Hover(false);
+        SendMessageA(button.control, BM_SETSTATE, TRUE, 0);
+        const std::vector<COLORREF> pressed = button.Look();
+        EXPECT_EQ(pressed.front(), GetSysColor(COLOR_BTNSHADOW)) << "flat shadow frame";
+        EXPECT_GT(button.Differing(pressed, normal, 3), 0) << "the icon moves in";
+        SendMessageA(button.control, BM_SETSTATE, FALSE, 0);
+        SendMessageA(button.control, WM_SETFOCUS, 0, 0);
+        const std::vector<COLORREF> focused = button.Look();
+        EXPECT_EQ(focused.front(), RGB(0, 0, 0)) << "black frame";
+        EXPECT_GT(button.Differing(focused, normal, 3), button.width) << "dotted focus rectangle";
+    });
 }
 
-TEST_F(BarFixture, EraseDoesNothingAndEveryPaintCoversTheWholeBar) {
-    Canvas canvas(100, 40, RGB(1, 2, 3));
-    EXPECT_EQ(bar.Send(WM_ERASEBKGND, reinterpret_cast<WPARAM>(canvas.Dc())), 1);
-    EXPECT_EQ(canvas.At(50, 20), RGB(1, 2, 3));
-    bar.SetTextFormat("", TGB_TEXT_PERCENT);
-    EXPECT_EQ(bar.Send(WM_GETTEXTLENGTH), 0);
-    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & TGB_TEXT_MODE, 0);
-    bar.Send(PBM_SETPOS, 30);
-    canvas.Print(window);
-    EXPECT_EQ(canvas.BoundsWhere([](COLORREF c) { return c == RGB(1, 2, 3); }).right, 0);
-}
+TEST(ImageButton, ThemedLookIsTheThemesForEachStateAndFollowsAThemeChange) {
+    if (!CThemeApi::IsAppThemed())
+        GTEST_SKIP() << "visual styles are off";
+    WithHomePageButton([](HomePageButton& button) {
+        // The outer band of three pixels is what the visual style draws for the
+        // state on the button face; icon and focus lie inside it.
+        const auto expectState = [&](int state) {
+            Canvas theme(button.width, button.height, GetSysColor(COLOR_BTNFACE));
+            const RECT frame{0, 0, button.width, button.height};
+            CThemeApi::Theme handle(CThemeApi::OpenThemeData(button.control, "Button"));
+            CThemeApi::DrawThemeBackground(handle.Get(), theme.Dc(), ThemePartPushButton, state,
+                                           &frame, nullptr);
+            const std::vector<COLORREF> drawn = button.Look(), wanted = theme.Pixels();
+            EXPECT_EQ(button.Differing(drawn, wanted, 0), button.Differing(drawn, wanted, 3))
+                << "state " << state;
+            return wanted;
+        };
+        const std::vector<COLORREF> normal = expectState(ThemeStateNormal);
+        button.Hover(true);
+        EXPECT_NE(expectState(ThemeStateHot), normal);
+        SendMessageA(button.control, BM_SETSTATE, TRUE, 0);
+        EXPECT_NE(expectState(ThemeStatePressed), normal);
+        SendMessageA(button.control, BM_SETSTATE, FALSE, 0);
+        button.Hover(false);
+        SendMessageA(button.control, WM_SETFOCUS, 0, 0);
+        expectState(ThemeStateDefaulted);
 
-TEST(ColorLabel, AnswersTheReflectedColourMessageWithItsColoursAndBrush) {
-    CColorLabel label;
-    HWND window = CreateLinked(label, "STATIC", SS_LEFT | WS_VISIBLE, 80, 20);
-    label.SetLabelTextColor(RGB(178, 34, 34));
-    label.SetLabelBkColor(RGB(10, 20, 30));
-    Canvas canvas(4, 4);
-    const LRESULT brush =
-        label.Send(fw::ReflectBase + WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(canvas.Dc()),
-                   reinterpret_cast<LPARAM>(window));
-    EXPECT_EQ(brush, reinterpret_cast<LRESULT>(label.LabelBkBrush()));
-    EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(178, 34, 34));
-    EXPECT_EQ(GetBkColor(canvas.Dc()), RGB(10, 20, 30));
-    LOGBRUSH logBrush{};
-    GetObjectA(reinterpret_cast<HGDIOBJ>(brush), sizeof logBrush, &logBrush);
-    EXPECT_EQ(logBrush.lbColor, RGB(10, 20, 30));
-
-    label.SetLabelTextColor(CColorLabel::SystemColor);
-    label.SetLabelBkColor(CColorLabel::SystemColor);
-    EXPECT_EQ(label.LabelTextColor(), GetSysColor(COLOR_BTNTEXT));
-    EXPECT_EQ(label.LabelBkColor(), GetSysColor(COLOR_BTNFACE));
-
-    // A colour change repaints; setting the same colour again does not.
-    RECT update{};
-    ValidateRect(window, nullptr);
-    label.SetLabelTextColor(label.LabelTextColor());
-    EXPECT_FALSE(GetUpdateRect(window, &update, FALSE));
-    label.SetLabelTextColor(RGB(1, 2, 3));
-    EXPECT_TRUE(GetUpdateRect(window, &update, FALSE));
-    DestroyWindow(window);
-    EXPECT_EQ(label.LabelBkBrush(), nullptr);
-}
-
-TEST(DriveComboBox, OnlyBoldItemsAreDrawnBoldWithTheirIcon) {
-    CDriveComboBox combo;
-    HWND window = CreateLinked(combo, WC_COMBOBOXA,
-                               CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 120, 200);
-    combo.Send(CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>("WWW"));
-    combo.Send(CB_INSERTSTRING, 1, reinterpret_cast<LPARAM>("WWW"));
-    combo.SetItemIcon(0, 128);
-    combo.SetItemBold(1, true);
-    combo.SetItemBold(0, false);
-    EXPECT_FALSE(combo.IsItemBold(7));
-
-    // Draws with `draw` in a plain 20-pixel face on white; returns the dark
-    // pixels of the text right of the icon column and whether that column has ink.
-    fw::Font plainFace(CrispFont(20, FW_NORMAL));
-    auto drawn = [&](auto draw) {
-        Canvas canvas(120, 24, RGB(255, 255, 255));
-        fw::SelectGuard font(canvas.Dc(), plainFace.Get());
-        SetTextColor(canvas.Dc(), RGB(0, 0, 0));
-        draw(canvas.Dc());
-        EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(0, 0, 0)) << "colours are restored";
-        int ink = 0;
-        for (int y = 0; y < 24; ++y)
-            for (int x = 21; x < 120; ++x)
-                ink += IsDark(canvas.At(x, y));
-        return std::make_pair(ink, canvas.BoundsOfOther(RGB(255, 255, 255)).left < 17);
-    };
-    auto item = [&](int index) {
-        return drawn([&](HDC dc) {
-            DRAWITEMSTRUCT draw{};
-            draw.CtlType = ODT_COMBOBOX;
-            draw.itemID = static_cast<UINT>(index);
-            draw.hDC = dc;
-            draw.rcItem = RECT{0, 0, 120, 24};
-            combo.DrawItem(draw);
-        });
-    };
-    // The same text drawn directly in each face gives the reference ink.
-    auto reference = [&](int weight) {
-        return drawn([&](HDC dc) {
-                   fw::Font face(CrispFont(20, weight));
-                   fw::SelectGuard font(dc, face.Get());
-                   RECT rect{21, 0, 120, 24};
-                   DrawTextA(dc, "WWW", 3, &rect, DT_SINGLELINE | DT_VCENTER);
-               })
-            .first;
-    };
-    const auto plain = item(0);
-    const auto bold = item(1);
-    EXPECT_EQ(plain.first, reference(FW_NORMAL));
-    EXPECT_EQ(bold.first, reference(FW_BOLD)) << "the bold item is drawn in the bold face";
-    EXPECT_TRUE(plain.second) << "item 0 has its icon";
-    EXPECT_FALSE(bold.second) << "item 1 has none";
-    DestroyWindow(window);
+        const std::vector<COLORREF> before = button.Look();
+        SendMessageA(button.control, WM_THEMECHANGED, 0, 0);
+        EXPECT_FALSE(button.object.IsThemed()) << "closed until the next drawing";
+        EXPECT_EQ(button.Look(), before);
+        EXPECT_TRUE(button.object.IsThemed());
+    });
 }

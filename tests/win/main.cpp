@@ -1,3 +1,7 @@
+// The Win32 tests. Started with "--planted-check" or "--planted-bare" from a
+// copy beside a planted UXTHEME.DLL, the program only loads that library (as
+// the program does, or with a plain LoadLibraryA) and tells by its exit code
+// where it came from: 2 from beside the program, 0 from the system, 1 nowhere.
 #include "framework/SystemLibrary.h"
 
 #include <windows.h>
@@ -8,38 +12,21 @@
 #include <cstring>
 #include <string>
 
-namespace {
-
-std::string FolderOf(HMODULE module) {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(module, path, MAX_PATH);
-    std::string text(path);
-    return text.substr(0, text.find_last_of('\\'));
-}
-
-// Run from a copy of this program with a planted UXTHEME.DLL beside it: the
-// exit code says whether the library was loaded from beside the program (2)
-// or from the system (0). "--planted-check" loads it as the program does,
-// "--planted-bare" with a plain LoadLibraryA.
-int PlantedCheck(bool asTheProgramDoes) {
-    HMODULE library = nullptr;
-    if (asTheProgramDoes) {
-        fw::RestrictLibrarySearchToSystem();
-        library = fw::LoadSystemLibrary("UXTHEME.DLL");
-    } else {
-        library = LoadLibraryA("UXTHEME.DLL");
-    }
-    if (library == nullptr) {
-        return 1;
-    }
-    return FolderOf(library) == FolderOf(nullptr) ? 2 : 0;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     if (argc == 2 && std::strncmp(argv[1], "--planted-", 10) == 0) {
-        return PlantedCheck(std::strcmp(argv[1], "--planted-check") == 0);
+        const auto folderOf = [](HMODULE module) {
+            char path[MAX_PATH] = {};
+            GetModuleFileNameA(module, path, MAX_PATH);
+            return std::string(path, std::strrchr(path, '\\'));
+        };
+        const bool asTheProgramDoes = std::strcmp(argv[1], "--planted-check") == 0;
+        if (asTheProgramDoes)
+            fw::RestrictLibrarySearchToSystem();
+        HMODULE library =
+            asTheProgramDoes ? fw::LoadSystemLibrary("UXTHEME.DLL") : LoadLibraryA("UXTHEME.DLL");
+        if (library == nullptr)
+            return 1;
+        return folderOf(library) == folderOf(nullptr) ? 2 : 0;
     }
     using InitFunction = void(WINAPI*)();
     fw::SystemFunction<InitFunction>("comctl32.dll", "InitCommonControls")();

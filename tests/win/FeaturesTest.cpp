@@ -1,0 +1,399 @@
+// The features through the program's own classes, with the system calls the host cannot make.
+#include "app/CMainDialog.h"
+#include "base/Dpi.h"
+#include "commands/CDriveFormatter.h"
+#include "commands/CInputBox.h"
+#include "commands/CRecycleBin.h"
+#include "drives/CWin32VolumeSystem.h"
+#include "export/CDriveFactsClipboard.h"
+#include "export/CReportFile.h"
+#include "export/CWindowCapture.h"
+#include "framework/Dpi.h"
+#include "settings/CTransparencySettings.h"
+#include "resource.h"
+
+#include "../unit/FakeVolumeSystem.h"
+#include "../unit/RecordingLauncher.h"
+#include "Support.h"
+
+#include <commctrl.h>
+
+#include <cstddef>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <process.h>
+#include <set>
+
+using testing_support::FakeVolumeSystem;
+using testing_support::GiB;
+
+namespace {
+
+// The main window's template with the drive view alone; `body` runs once it is shown.
+class ViewHost : public fw::Dialog {
+  public:
+    ViewHost(drives::VolumeSystem& system, std::function<void(ViewHost&)> body)
+        : fw::Dialog(IDD_MAIN), body(std::move(body)), inventory(system), view(inventory) {}
+    std::function<void(ViewHost&)> body;
+    drives::DriveInventory inventory;
+    drives::CDriveView view;
+
+  protected:
+    void DoDataExchange() override { view.Bind(GetHwnd()); }
+    BOOL OnInitDialog() override {
+        inventory.FindSystemDriveRoot();
+        view.SetUp();
+        view.ShowSelectedDrive();
+        body(*this);
+        EndDialog(IDOK);
+        return TRUE;
+    }
+};
+
+std::string TextOf(HWND dialog, int id) {
+    char text[256] = {};
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+template <typename Control> Control& ControlOf(HWND dialog, int id) {
+    return dynamic_cast<Control&>(*fw::Window::FromHandle(GetDlgItem(dialog, id)));
+}
+
+COLORREF TextColorOf(HWND dialog, int id) {
+    return ControlOf<CColorLabel>(dialog, id).LabelTextColor();
+}
+
+// Counts the messages sent to the windows of this thread.
+std::map<UINT, int>* writes = nullptr;
+LRESULT CALLBACK CountWrites(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && writes != nullptr)
+        ++(*writes)[reinterpret_cast<const CWPSTRUCT*>(lParam)->message];
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+} // namespace
+
+TEST(DriveView, ARefreshWritesOnlyWhatChangedAndFollowsTheSelection) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM");
+    system.Fixed("E:\\", 100 * GiB, 60 * GiB, "DATA");
+    ViewHost(system, [&](ViewHost& h) {
+        HWND window = h.GetHwnd();
+        EXPECT_EQ(system.logicalDrivesCalls, 1) << "the list and the first view share a snapshot";
+        std::map<UINT, int> seen;
+        writes = &seen;
+        const fw::Hook hook(
+            SetWindowsHookExA(WH_CALLWNDPROC, CountWrites, nullptr, GetCurrentThreadId()));
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(seen[WM_SETTEXT], 0);
+        EXPECT_EQ(seen[PBM_SETPOS], 0);
+
+        system["E:\\"].space.totalFreeBytes = 5 * GiB; // only the totals change
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(seen[WM_SETTEXT], 2); // used and free totals
+        EXPECT_EQ(seen[PBM_SETPOS], 2);
+        EXPECT_EQ(TextOf(window, IDC_TOTAL_FREE), ". Free: 55 GB");
+        writes = nullptr;
+
+        auto& combo = ControlOf<CDriveComboBox>(window, IDC_DRIVE_COMBO);
+        combo.Send(CB_SETCURSEL, 1);
+        h.view.ShowSelectedDrive();
+        EXPECT_FALSE(combo.IsItemBold(0));
+        EXPECT_TRUE(combo.IsItemBold(1));
+        EXPECT_EQ(TextOf(window, IDC_DRIVE_GROUP), "Logical Drive E:\\");
+        EXPECT_EQ(TextOf(window, IDC_SYSTEM_DRIVE), "System drive: no");
+        EXPECT_EQ(TextColorOf(window, IDC_SYSTEM_DRIVE), GetSysColor(COLOR_WINDOWTEXT));
+        EXPECT_EQ(TextColorOf(window, IDC_FREE), base::colors::Red); // 5 % free
+    }).DoModal();
+}
+
+// The copy asks afresh: the free label follows a drive that crossed 10 % since the refresh.
+TEST(DriveView, CopyToClipboardQueriesAfreshAndRecoloursTheFreeLabel) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM");
+    ViewHost(system, [&](ViewHost& h) {
+        EXPECT_EQ(TextColorOf(h.GetHwnd(), IDC_FREE), base::colors::MediumBlue);
+        system["C:\\"].space.totalFreeBytes = 5 * GiB;
+        CDriveFactsClipboard(h, h.view).Copy();
+        EXPECT_EQ(TextColorOf(h.GetHwnd(), IDC_FREE), base::colors::Red);
+    }).DoModal();
+}
+
+TEST(DriveView, RebuildingTheListKeepsTheSelectedRootWhileItIsListed) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM");
+    system.Fixed("F:\\", 100 * GiB, 50 * GiB, "DATA");
+    ViewHost(system, [&](ViewHost& h) {
+        auto& combo = ControlOf<CDriveComboBox>(h.GetHwnd(), IDC_DRIVE_COMBO);
+        combo.Send(CB_SETCURSEL, 1);
+        system.Fixed("E:\\", 10 * GiB, GiB, "USB");
+        h.view.RebuildList();
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(h.view.FixedDriveList(), (std::vector<std::string>{"C:\\", "E:\\", "F:\\"}));
+        EXPECT_EQ(h.view.SelectedDriveRoot(), "F:\\");
+        EXPECT_TRUE(combo.IsItemBold(2));
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
+
+        system.Add("F:\\", drives::DriveType::NoRootDir, 0, 0);
+        h.view.RebuildList();
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(h.view.SelectedDriveRoot(), "C:\\");
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_VOLUME_NAME), "Volume Name: SYSTEM");
+
+        system.Add("C:\\", drives::DriveType::Remote, 0, 0);
+        system.Add("E:\\", drives::DriveType::Remote, 0, 0);
+        h.view.RebuildList();
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(combo.GetCount(), 0);
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_DRIVE_COUNT), ". Number Of Logical Drives: 0");
+        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_VOLUME_NAME), "");
+    }).DoModal();
+}
+
+// A path where no file can be created: the user is told so, and nothing else is asked.
+TEST(ReportFile, AReportThatCannotBeWrittenIsReportedAndNothingMoreIsAsked) {
+    FakeVolumeSystem system;
+    testing_support::RecordingLauncher launcher;
+    const std::string path = "C:\\no such folder\\report.txt";
+    std::vector<std::string> boxes;
+    ViewHost(system, [&](ViewHost& h) {
+        CReportFile report(h, h.view, launcher);
+        boxes = BoxTexts([&] { report.Write(path); });
+    }).DoModal();
+    EXPECT_EQ(boxes, std::vector<std::string>{"The report could not be written to\n" + path});
+}
+
+// The profile: C: and E: (DATA, 1A2B3C4D) fixed, D: a CD drive, F: and others network.
+TEST(RealInventory, ListsExactlyTheFixedDrivesWithTheirLabelsAndSerials) {
+    CWin32VolumeSystem system;
+    drives::DriveInventory inventory(system);
+    EXPECT_EQ(inventory.TakeSnapshot().Roots(), (std::vector<std::string>{"C:\\", "E:\\"}));
+    const drives::VolumeFacts facts = inventory.Query("E:\\");
+    EXPECT_EQ(facts.volumeNameText, "Volume Name: DATA");
+    EXPECT_EQ(facts.serialNumberText, "Serial Number: 1A2B-3C4D");
+    EXPECT_EQ(inventory.FindSystemDriveRoot(), "C:\\");
+}
+
+// WM_DPICHANGED as the system sends it when the window moves to a monitor of another DPI.
+TEST(MainDialogDpi, ADpiChangeRemakesFontsAndIconsAndTakesTheSuggestedRectangle) {
+    const auto iconWidth = [](HICON icon) { return fw::IconInfo(icon).Size().cx; };
+    CMainDialog dialog;
+    dialog.afterInitDialog = [&](CMainDialog& main) {
+        HWND window = main.GetHwnd();
+        for (int dpi : {192, 120, fw::WindowDpi(window)}) {
+            const auto previous = SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0);
+            RECT suggested{30, 40, 30 + base::Scale(400, dpi), 40 + base::Scale(270, dpi)}, now{};
+            SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+            GetWindowRect(window, &now);
+            EXPECT_TRUE(EqualRect(&now, &suggested));
+            const int fonts[][2] = {{IDC_SERIAL, 12}, {IDC_VOLUME_NAME, 16}, {IDC_DRIVE_GROUP, 22}};
+            for (const auto& label : fonts) {
+                LOGFONTA font{};
+                GetObjectA(HFONT(SendDlgItemMessageA(window, label[0], WM_GETFONT, 0, 0)),
+                           sizeof font, &font);
+                EXPECT_EQ(font.lfHeight, base::Scale(label[1], dpi)) << label[0];
+            }
+            EXPECT_EQ(GetObjectType(HGDIOBJ(previous)), 0u) << "the fonts of the previous DPI go";
+            EXPECT_EQ(iconWidth(ControlOf<CImageButton>(window, IDOK).GetIcon()),
+                      base::Scale(16, dpi));
+            EXPECT_EQ(iconWidth(HICON(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
+                      base::Scale(32, dpi));
+        }
+        main.EndDialog(IDOK);
+    };
+    dialog.DoModal();
+}
+
+namespace {
+
+// The notification-area dialog on the about box's template; the test answers for the shell.
+class FakeTrayDialog : public CTrayIconDialog {
+  public:
+    FakeTrayDialog() : CTrayIconDialog(IDD_ABOUT, nullptr) {}
+    std::vector<DWORD> actions;
+    BOOL shellAnswer = TRUE;
+
+  protected:
+    BOOL NotifyIcon(DWORD action, NOTIFYICONDATAA& data) override {
+        EXPECT_EQ(data.hWnd, GetHwnd()) << "the record is completed with the window";
+        actions.push_back(action);
+        return shellAnswer;
+    }
+};
+
+std::string FileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::string TempPath(const std::string& name) {
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    return folder + name;
+}
+
+} // namespace
+
+// Reduced to the notification area, the window can always be brought back.
+TEST(TrayIcon, MinimiseRestoreAndTheShellsRestartFollowTheShellsAnswers) {
+    FakeTrayDialog dialog;
+    // The first version of the record: 88 bytes in a 32-bit program.
+    EXPECT_EQ(dialog.GetIconData().cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64);
+    WithBoxes([&] { dialog.DoModal(); },
+              [&](HWND box) {
+                  const UINT tray = CTrayIconDialog::TrayCallbackMessage;
+                  const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+                  dialog.Send(taskbarCreated); // not shown: nothing to add again
+                  dialog.shellAnswer = FALSE;
+                  dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+                  EXPECT_TRUE(IsWindowVisible(box) && !IsIconic(box)) << "the icon was refused";
+                  dialog.shellAnswer = TRUE;
+                  dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+                  EXPECT_FALSE(IsWindowVisible(box));
+                  dialog.Send(taskbarCreated);
+                  dialog.shellAnswer = FALSE;
+                  dialog.Send(tray, 1, WM_LBUTTONDBLCLK);
+                  EXPECT_FALSE(IsWindowVisible(box)) << "the icon stays, and so does the window";
+                  dialog.shellAnswer = TRUE;
+                  dialog.Send(tray, 1, WM_LBUTTONDBLCLK);
+                  EXPECT_TRUE(IsWindowVisible(box) && !dialog.IsTrayIconVisible());
+                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+              });
+    EXPECT_EQ(dialog.actions,
+              (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE, NIM_DELETE}));
+}
+
+TEST(TransparencySettings, ToggledTwiceItIsOpaqueAgainInTheWindowAndInTheFile) {
+    const std::string path = TempPath("orbelune-settings-test.ini");
+    const std::string stored = "[Orbelune]\r\nWnd_Transparency=";
+    std::ofstream(path, std::ios::binary) << stored + std::string(1000, '0') + "\r\n";
+    CIniFile file(path, "Orbelune");
+    EXPECT_EQ(file.GetString("Wnd_Transparency").size(), 255u) << "cut to the read buffer";
+    HWND window = Create("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
+    CTransparencySettings settings(file);
+    settings.Load();
+    settings.Apply(window);
+    for (const char* value : {"", "1", "0"}) {
+        if (*value != '\0')
+            settings.Toggle(window);
+        BYTE alpha = 0;
+        ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr));
+        EXPECT_EQ(alpha, *value == '1' ? 191 : 255);
+        EXPECT_EQ(settings.windowTransparent, *value == '1');
+        EXPECT_EQ(FileText(path), stored + (*value ? value : std::string(1000, '0')) + "\r\n");
+    }
+    DestroyWindow(window);
+    DeleteFileA(path.c_str());
+}
+
+// Size, clipboard and file of the main window's picture are checked end to end.
+TEST(WindowCapture, PendingPaintingIsDoneFirstAndAFailedFileIsRemoved) {
+    // Frameless and not painted yet: every pixel is the text control's own painting.
+    HWND window = Create("STATIC", "Capture me", WS_POPUP | WS_VISIBLE, 40, 50, 120, 30);
+    const std::string path = TempPath("orbelune-capture-test.bmp");
+    {
+        CWindowCapture capture;
+        ASSERT_TRUE(capture.CaptureWindowBitmap(window, nullptr));
+        ASSERT_TRUE(CWindowCapture::SaveBitmapFile(capture.captureDCHandle(),
+                                                   capture.captureBitmap(), path));
+    }
+    const std::string bytes = FileText(path);
+    ASSERT_GT(bytes.size(), 54u);
+    std::set<std::string> colours;
+    for (std::size_t i = 54; i + 3 <= bytes.size(); i += bytes[28] / 8u)
+        colours.insert(bytes.substr(i, 3));
+    EXPECT_GE(colours.size(), 2u) << "the text was not painted";
+    // Not a bitmap: the query fails after the file was opened.
+    const fw::WindowDc screen = fw::WindowDc::Client(nullptr);
+    EXPECT_FALSE(CWindowCapture::SaveBitmapFile(screen.Get(), HBITMAP(screen.Get()), path));
+    EXPECT_EQ(GetFileAttributesA(path.c_str()), INVALID_FILE_ATTRIBUTES);
+    DestroyWindow(window);
+}
+
+TEST(DriveFormatter, HookPrefillsTheFirstEditOfTheNextActivatedWindowOnlyWhileTheShellRuns) {
+    // A window with a text and two edit fields, standing in for the shell's format
+    // dialog; returns the texts of its edits once it is shown.
+    const auto formatDialog = [] {
+        HWND window = Create("STATIC", "Format", WS_OVERLAPPEDWINDOW, 10, 10, 300, 200);
+        for (const char* className : {"STATIC", "EDIT", "EDIT"})
+            Create(className, "old", WS_CHILD, 0, 0, 9, 9, window);
+        ShowWindow(window, SW_SHOW);
+        std::string texts;
+        char text[32] = {};
+        for (HWND edit = nullptr; (edit = FindWindowExA(window, edit, "EDIT", nullptr));)
+            texts += std::string(text, GetWindowTextA(edit, text, sizeof text)) + ";";
+        DestroyWindow(window);
+        return texts;
+    };
+    CDriveFormatter::InstallHook("DATA");
+    EXPECT_EQ(formatDialog(), "DATA;old;");
+    EXPECT_FALSE(CDriveFormatter::HookInstalled()) << "a hook of one activation";
+    EXPECT_EQ(formatDialog(), "old;old;");
+    // The shell's format call here returns at once without showing a window.
+    EXPECT_NE(CDriveFormatter::FormatDrive(nullptr, 25, false, "DATA"), 0);
+    EXPECT_FALSE(CDriveFormatter::HookInstalled());
+}
+
+// The typed text is checked end to end (rename), the layout's arithmetic on the host.
+TEST(InputBox, AMessageBoxWithTheEditUnderThePromptTheButtonsUnderTheEditAndTheFocusInIt) {
+    RECT text{}, edit{}, ok{};
+    bool editHasFocus = false;
+    std::string result;
+    CInputBox inputBox(nullptr);
+    WithBoxes([&] { inputBox.Show("New volume name for E:\\", &result, 0); },
+              [&](HWND box) {
+                  const std::pair<int, RECT*> places[] = {
+                      {0xFFFF, &text}, {IDC_INPUT_EDIT, &edit}, {IDOK, &ok}};
+                  for (const auto& place : places) {
+                      GetWindowRect(GetDlgItem(box, place.first), place.second);
+                      MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(place.second), 2);
+                  }
+                  editHasFocus = GetFocus() == GetDlgItem(box, IDC_INPUT_EDIT);
+                  SendMessageA(box, WM_COMMAND, IDOK, 0);
+              });
+    EXPECT_EQ(edit.left, text.left);
+    EXPECT_EQ(edit.right, text.right);
+    EXPECT_GE(edit.top, text.bottom) << "under the prompt";
+    EXPECT_GE(ok.top, edit.bottom) << "the buttons under the edit";
+    EXPECT_TRUE(editHasFocus);
+}
+
+// Wine's recycle bin is the trash folder of the profile's private home, which
+// the test profile maps to a drive letter.
+TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThenThatItIsEmpty) {
+    const char* trash = std::getenv("ORBELUNE_TRASH");
+    if (trash == nullptr)
+        GTEST_SKIP() << "not in a test profile";
+    for (const auto& file : {std::make_pair("a.bin", 3000), std::make_pair("b.bin", 500)}) {
+        std::ofstream(std::string(trash) + "files\\" + file.first, std::ios::binary)
+            << std::string(static_cast<std::size_t>(file.second), 'x');
+        std::ofstream(std::string(trash) + "info\\" + file.first + ".trashinfo", std::ios::binary)
+            << "[Trash Info]\nPath=/tmp/" << file.first << "\nDeletionDate=2026-12-01T10:00:00\n";
+    }
+    EXPECT_EQ(BoxTexts([] { CRecycleBin::Empty(nullptr); }),
+              std::vector<std::string>{"Deleted: 2 elements.\r\nReleased: 3 KB."});
+    EXPECT_EQ(BoxTexts([] { CRecycleBin::Empty(nullptr); }),
+              std::vector<std::string>{"Your Recycle Bin is empty."});
+}
+
+// A library with a system library's name beside the program is never loaded: a
+// copy of this program runs next to a planted UXTHEME.DLL (see main.cpp).
+TEST(SystemLibrary, APlantedCopyBesideTheProgramIsNeverLoaded) {
+    char own[MAX_PATH] = {}, current[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, own, MAX_PATH);
+    GetCurrentDirectoryA(MAX_PATH, current);
+    const std::string built = std::string(own).substr(0, std::string(own).find_last_of('\\'));
+    const std::string folder =
+        std::string(current) + "\\planted-" + std::to_string(GetCurrentProcessId());
+    const std::string copy = folder + "\\win_tests.exe";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
+    ASSERT_TRUE(CopyFileA(own, copy.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((built + "\\planted\\UXTHEME.DLL").c_str(),
+                          (folder + "\\UXTHEME.DLL").c_str(), FALSE));
+    EXPECT_EQ(_spawnl(_P_WAIT, copy.c_str(), "win_tests", "--planted-bare", nullptr), 2)
+        << "a plain load takes the planted copy";
+    EXPECT_EQ(_spawnl(_P_WAIT, copy.c_str(), "win_tests", "--planted-check", nullptr), 0);
+}

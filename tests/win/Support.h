@@ -1,0 +1,91 @@
+#pragma once
+// What the Win32 tests share: a picture in memory that windows print into and tests
+// read back, and the answering of the modal boxes that a call shows on this thread.
+#include "framework/Handles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+class Canvas {
+  public:
+    Canvas(int width, int height, COLORREF fill = RGB(0, 0, 0))
+        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        previous_ = SelectObject(dc_.Get(), bitmap_.Get());
+        const fw::Brush brush(CreateSolidBrush(fill));
+        const RECT all{0, 0, width, height};
+        FillRect(Dc(), &all, brush.Get());
+    }
+    ~Canvas() { SelectObject(dc_.Get(), previous_); }
+
+    HDC Dc() const { return dc_.Get(); }
+    // Lets `window` paint its client area here, as a print request asks it to.
+    Canvas& Print(HWND window) {
+        SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dc()), PRF_CLIENT);
+        return *this;
+    }
+    COLORREF At(int x, int y) const { return GetPixel(Dc(), x, y); }
+    // The pixels of `area`, row by row.
+    std::vector<COLORREF> Pixels(RECT area = {0, 0, 1 << 16, 1 << 16}) const {
+        std::vector<COLORREF> pixels;
+        for (int y = area.top; y < height_ && y < area.bottom; ++y)
+            for (int x = area.left; x < width_ && x < area.right; ++x)
+                pixels.push_back(At(x, y));
+        return pixels;
+    }
+    int Count(COLORREF colour, RECT area = {0, 0, 1 << 16, 1 << 16}) const {
+        const std::vector<COLORREF> pixels = Pixels(area);
+        return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+    }
+
+  private:
+    int width_;
+    int height_;
+    fw::MemoryDc dc_;
+    fw::Bitmap bitmap_;
+    HGDIOBJ previous_ = nullptr;
+};
+
+inline HWND Create(const char* className, const char* text, DWORD style, int x, int y, int width,
+                   int height, HWND parent = nullptr) {
+    return CreateWindowExA(0, className, text, style, x, y, width, height, parent, nullptr, nullptr,
+                           nullptr);
+}
+
+inline std::function<void(HWND)> boxAnswer;
+
+inline void CALLBACK AnswerActiveBox(HWND, UINT, UINT_PTR, DWORD) {
+    HWND box = GetActiveWindow();
+    char name[8] = {};
+    GetClassNameA(box, name, sizeof name);
+    if (IsWindowVisible(box) && lstrcmpA(name, "#32770") == 0)
+        boxAnswer(box);
+}
+
+// Runs `show`, which opens modal boxes on this thread, and hands each box to
+// `answer` once it is shown; `answer` closes it.
+inline void WithBoxes(const std::function<void()>& show, const std::function<void(HWND)>& answer) {
+    boxAnswer = answer;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerActiveBox);
+    show();
+    KillTimer(nullptr, timer);
+}
+
+// The texts of the message boxes that `show` opens, each answered with OK.
+inline std::vector<std::string> BoxTexts(const std::function<void()>& show) {
+    std::vector<std::string> texts;
+    WithBoxes(show, [&](HWND box) {
+        char text[512] = {};
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        texts.push_back(text);
+        SendMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+    return texts;
+}
