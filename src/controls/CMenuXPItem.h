@@ -11,8 +11,6 @@ namespace controls {
 // The owner-draw data of one CMenuXP item: its command id, text and icon.
 class CMenuXPItem {
   public:
-    static constexpr std::uint32_t Signature = 0x0505A0A0;
-
     // A command item; the record owns `icon` (which may be null).
     CMenuXPItem(UINT commandId, std::string text, HICON icon);
     // A separator.
@@ -23,10 +21,9 @@ class CMenuXPItem {
     CMenuXPItem& operator=(const CMenuXPItem&) = delete;
 
     // The record behind an owner-drawn item's data, or null when the data is
-    // not one of ours.
+    // not a live record of this class (any other value is never dereferenced).
     static CMenuXPItem* FromItemData(ULONG_PTR itemData);
 
-    std::uint32_t signature = Signature;
     std::uint32_t commandId = 0;
     bool isSeparator = false;
     std::string text;

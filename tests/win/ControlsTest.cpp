@@ -1,6 +1,7 @@
 // The controls as they draw, checked as properties (where things land is computed
 // by pure functions that the host tests check), and the image button's clicks.
 #include "controls/CAboutDialog.h"
+#include "controls/CBalloonTip.h"
 #include "controls/CGradientTextBar.h"
 #include "controls/CImageButton.h"
 #include "controls/CMenuXP.h"
@@ -238,4 +239,49 @@ TEST(ImageButton, ThemedLookIsTheThemesForEachStateAndFollowsAThemeChange) {
         EXPECT_EQ(button.Look(), before);
         EXPECT_TRUE(button.object.IsThemed());
     });
+}
+
+// The tip shows once the pointer has rested on its tool for the delay, with its
+// stem's tip on the pointer and without taking the activation; a click hides it.
+TEST(BalloonTip, ShowsAfterTheDelayWithItsStemOnThePointerAndAClickHidesIt) {
+    HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 200, 200, 300, 200,
+                                nullptr, nullptr, nullptr, nullptr);
+    HWND tool = CreateWindowExA(0, "BUTTON", "tool", WS_CHILD | WS_VISIBLE, 50, 80, 60, 30, host,
+                                nullptr, nullptr, nullptr);
+    CBalloonTip tip;
+    tip.Create(host);
+    tip.delay = 100;
+    tip.AddTool(tool, "Make the window transparent...", nullptr);
+    const auto relay = [&](UINT message, int dx) {
+        RECT rect{};
+        GetWindowRect(tool, &rect);
+        SetCursorPos(rect.left + 10 + dx, rect.top + 10);
+        MSG msg{tool, message, 0, 0, GetTickCount(), {}};
+        tip.RelayEvent(msg);
+    };
+    const auto pump = [](DWORD milliseconds) {
+        for (const DWORD end = GetTickCount() + milliseconds; GetTickCount() < end; Sleep(5)) {
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+                DispatchMessageA(&msg);
+        }
+    };
+    relay(WM_MOUSEMOVE, 0);
+    pump(60);
+    EXPECT_FALSE(IsWindowVisible(tip.GetHwnd())) << "not before the delay";
+    relay(WM_MOUSEMOVE, 3);
+    pump(60);
+    EXPECT_FALSE(IsWindowVisible(tip.GetHwnd())) << "every move starts the delay again";
+    pump(150);
+    ASSERT_TRUE(IsWindowVisible(tip.GetHwnd()));
+    RECT window{};
+    GetWindowRect(tip.GetHwnd(), &window);
+    POINT pointer{};
+    GetCursorPos(&pointer);
+    EXPECT_EQ(window.right - 12, pointer.x);
+    EXPECT_EQ(window.bottom - 10, pointer.y);
+    EXPECT_NE(GetActiveWindow(), tip.GetHwnd());
+    relay(WM_LBUTTONDOWN, 3);
+    EXPECT_FALSE(IsWindowVisible(tip.GetHwnd()));
+    DestroyWindow(host);
 }

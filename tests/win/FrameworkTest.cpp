@@ -71,9 +71,9 @@ TEST(Framework, TableEntriesDispatchAndControlColoursAndMenusReachTheirObjects) 
     controls::CMenuXP menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     const controls::CMenuXPItem item{7, "Explore C:", nullptr};
-    const DWORD notARecord[8] = {};
     MEASUREITEMSTRUCT ours{ODT_MENU, 0, 0, 0, 0, ULONG_PTR(&item)};
-    MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, ULONG_PTR(notARecord)};
+    // Another menu's item data, not even a pointer: never read as a record.
+    MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, 0x1234};
     Canvas canvas(160, 20);
     const RECT row{0, 0, 160, 20};
     const DRAWITEMSTRUCT draw{
