@@ -17,36 +17,28 @@ bool TellVolumeChange(HWND window, WPARAM event, char letter) {
     return Send(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume)).has_value();
 }
 
-LRESULT Selection(HWND window) {
-    return Send(GetDlgItem(window, IDC_DRIVE_COMBO), CB_GETCURSEL).value_or(CB_ERR);
-}
-
-LRESULT DriveCount(HWND window) {
-    return Send(GetDlgItem(window, IDC_DRIVE_COMBO), CB_GETCOUNT).value_or(-1);
-}
-
 } // namespace
 
 TEST(Hotplug_Drives, ArrivalAndRemovalRebuildTheListKeepingTheSelectedDrive) {
     const std::string folder = Scratch("gdrive");
-    App app = StartOrbelune();
+    App app;
     ASSERT_NE(app.window, nullptr);
-    ASSERT_EQ(DriveCount(app.window), 2);
-    SelectDrive(app.window, 1);
+    ASSERT_EQ(app.DriveList(CB_GETCOUNT), 2);
+    app.SelectDrive(1);
 
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     ASSERT_TRUE(TellVolumeChange(app.window, DBT_DEVICEARRIVAL, 'G'));
-    EXPECT_EQ(DriveCount(app.window), 3);
-    EXPECT_EQ(Selection(app.window), 1);
-    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive E:\\");
-    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
+    EXPECT_EQ(app.DriveList(CB_GETCOUNT), 3);
+    EXPECT_EQ(app.DriveList(CB_GETCURSEL), 1);
+    EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive E:\\");
+    EXPECT_EQ(app.Item(IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
 
-    SelectDrive(app.window, 2);
-    ASSERT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive G:\\");
+    app.SelectDrive(2);
+    ASSERT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive G:\\");
     ASSERT_TRUE(RemoveDirectoryA(folder.c_str()));
     ASSERT_TRUE(TellVolumeChange(app.window, DBT_DEVICEREMOVECOMPLETE, 'G'));
-    EXPECT_EQ(DriveCount(app.window), 2);
-    EXPECT_EQ(Selection(app.window), 0) << "the first drive when the selected one went";
-    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive C:\\");
-    Quit(app);
+    EXPECT_EQ(app.DriveList(CB_GETCOUNT), 2);
+    EXPECT_EQ(app.DriveList(CB_GETCURSEL), 0) << "the first drive when the selected one went";
+    EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive C:\\");
+    app.Quit();
 }
