@@ -1,6 +1,5 @@
-// The program at 144 DPI (150 %) as the screen shows it. Another process's
-// fonts and menus cannot be read, so its pixels are compared with references
-// drawn here, in the same prefix and at the same DPI.
+// The program at 144 DPI as the screen shows it: another process's fonts cannot
+// be read, so its pixels are compared with references drawn here at that DPI.
 #include "Orbelune.h"
 #include "base/Dpi.h"
 #include "controls/GradientGeometry.h"
@@ -32,6 +31,15 @@ struct Pixels {
         DeleteDC(dc);
         ReleaseDC(nullptr, screen);
     }
+    // A window's client area on the screen (its top `rows` when given).
+    explicit Pixels(HWND window, int rows = -1) : Pixels(ClientArea(window, rows)) {}
+    static RECT ClientArea(HWND window, int rows) {
+        RECT area{};
+        GetClientRect(window, &area);
+        MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
+        area.bottom = rows < 0 ? area.bottom : area.top + rows;
+        return area;
+    }
     unsigned At(int x, int y) const { return rgb[y * width + x] & 0xFFFFFF; }
     // The box around the pixels that `ink` takes.
     RECT Box(const std::function<bool(int x, unsigned rgb)>& ink) const {
@@ -46,15 +54,6 @@ struct Pixels {
     std::vector<unsigned> rgb;
 };
 
-// A window's client area on the screen (its top `rows` when given).
-Pixels Screen(HWND window, int rows = -1) {
-    RECT area{};
-    GetClientRect(window, &area);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
-    area.bottom = rows < 0 ? area.bottom : area.top + rows;
-    return Pixels(area);
-}
-
 int Luminance(unsigned c) {
     return (30 * int(c >> 16 & 0xFF) + 59 * int(c >> 8 & 0xFF) + 11 * int(c & 0xFF)) / 100;
 }
@@ -62,7 +61,7 @@ int Luminance(unsigned c) {
 // True when the program's `size`-pixel image of the icon shows somewhere on
 // `p`: all its opaque pixels (alike on black and on white), a quarter at least.
 bool ShowsIcon(const Pixels& p, int iconId, int size) {
-    HMODULE exe = LoadLibraryExA(Env("ORBELUNE_EXE").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    static HMODULE exe = LoadLibraryExA(Env("ORBELUNE_EXE").c_str(), 0, LOAD_LIBRARY_AS_DATAFILE);
     HICON icon = HICON(LoadImageA(exe, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0));
     const RECT all{0, 0, size, size};
     const auto on = [&](int brush) {
@@ -73,7 +72,6 @@ bool ShowsIcon(const Pixels& p, int iconId, int size) {
     };
     const Pixels black = on(BLACK_BRUSH), white = on(WHITE_BRUSH);
     DestroyIcon(icon);
-    FreeLibrary(exe);
     for (int top = 0; top + size <= p.height; ++top)
         for (int left = 0; left + size <= p.width; ++left) {
             int matched = 0;
@@ -89,10 +87,11 @@ bool ShowsIcon(const Pixels& p, int iconId, int size) {
 }
 
 // How the main window on the screen differs from its drawing at 144 DPI; "" when it does not.
-std::string WindowDifferences(HWND window) {
+std::string Differences(HWND window) {
     std::string found;
     // Each label's bold font, with its height at 96 DPI; a group box has one
-    // line of title, on its top edge.
+    // line of title, on its top edge. The text fits, and its ink is as large
+    // as the reference's (its colour may blur an edge).
     const int labels[][2] = {
         {IDC_DRIVE_GROUP, 22},  {IDC_SUMMARY_GROUP, 16}, {IDC_VOLUME_NAME, 16},
         {IDC_CAPACITY, 12},     {IDC_USED, 12},          {IDC_FREE, 12},
@@ -105,10 +104,9 @@ std::string WindowDifferences(HWND window) {
         const UINT format = group ? DT_SINGLELINE : DT_WORDBREAK | DT_EXPANDTABS;
         HFONT font = CreateFontA(base::Scale(height, 144), 0, 0, 0, FW_BOLD, 0, 0, 0, 0, 0, 0, 0, 0,
                                  id == IDC_DRIVE_GROUP ? "Comic Sans MS" : "Tahoma");
-        HWND control = GetDlgItem(window, id);
         const std::string text = ItemText(window, id);
         RECT client{};
-        GetClientRect(control, &client);
+        GetClientRect(GetDlgItem(window, id), &client);
         RECT needed = client;
         const RECT want = Pixels(client, [&](HDC dc) {
                               FillRect(dc, &client, HBRUSH(GetStockObject(WHITE_BRUSH)));
@@ -117,16 +115,15 @@ std::string WindowDifferences(HWND window) {
                               DrawTextA(dc, text.c_str(), -1, &client, format);
                           }).Box(dark);
         DeleteObject(font);
-        // The text fits, and its ink is as large as the reference's (its colour may blur an edge).
-        const RECT ink = Screen(control, group ? needed.bottom : -1).Box(dark);
+        const RECT ink = Pixels(GetDlgItem(window, id), group ? needed.bottom : -1).Box(dark);
         if (needed.right > client.right || (!group && needed.bottom > client.bottom) ||
             std::abs((ink.right - ink.left) - (want.right - want.left)) > 2 ||
             std::abs((ink.bottom - ink.top) - (want.bottom - want.top)) > 2)
-            found += text + ": ink " + std::to_string(ink.bottom - ink.top) + " pixels tall; ";
+            found += text + " is not drawn in its font; ";
     }
     // The percentage is centred on the bar: white over the gradient, black beyond.
     HWND bar = GetDlgItem(window, IDC_USED_BAR);
-    const Pixels p = Screen(bar);
+    const Pixels p(bar);
     const int filled = *controls::FilledEnd(int(*Send(bar, PBM_GETPOS)), 0, 100, p.width);
     const RECT text = p.Box(
         [&](int x, unsigned c) { return x < filled ? Luminance(c) > 240 : Luminance(c) < 100; });
@@ -137,24 +134,9 @@ std::string WindowDifferences(HWND window) {
     const int icons[][2] = {
         {IDOK, IDI_EXIT}, {IDC_TRANSPARENCY, IDI_TRANSPARENCY}, {IDC_DRIVE_COMBO, IDI_APP}};
     for (const auto& [id, icon] : icons)
-        if (!ShowsIcon(Screen(GetDlgItem(window, id)), icon, 24))
+        if (!ShowsIcon(Pixels(GetDlgItem(window, id)), icon, 24))
             found += "not the 24-pixel icon " + std::to_string(icon) + "; ";
     return found;
-}
-
-// How the open menu differs: its selected row, filled with the selection
-// colour inside a one-pixel frame, is one and a half times as tall, and its
-// icons come from their 24-pixel images.
-std::string MenuDifferences(HWND menu) {
-    RECT area{};
-    GetWindowRect(menu, &area);
-    const Pixels p(area);
-    const COLORREF s = GetSysColor(COLOR_HIGHLIGHT); // 0xBBGGRR
-    const RECT row =
-        p.Box([&](int, unsigned c) { return c == RGB(GetBValue(s), GetGValue(s), GetRValue(s)); });
-    const int height = row.bottom - row.top + 2;
-    return (height == 20 * 3 / 2 ? "" : "a row " + std::to_string(height) + " pixels tall; ") +
-           (ShowsIcon(p, IDI_REDUCE, 24) ? "" : "not the 24-pixel icon of Reduce");
 }
 
 } // namespace
@@ -166,17 +148,24 @@ TEST(HighDpi_Window, LabelsBarIconsAndMenuAreDrawnAtTheDpi) {
     ASSERT_NE(app.window, nullptr);
     SetCursorPos(0, 0); // no button under the pointer
     std::string found;
-    WaitUntil([&] { return (found = WindowDifferences(app.window)).empty(); });
+    WaitUntil([&] { return (found = Differences(app.window)).empty(); });
     EXPECT_EQ(found, "");
-
-    RECT area{};
-    GetWindowRect(app.window, &area);
-    Post(app.window, WM_CONTEXTMENU, WPARAM(app.window),
-         MAKELPARAM(area.left + 100, area.top + 100));
-    HWND menu = FindWindowOf(app.Id(), kMenuClass, nullptr, 5000);
-    ASSERT_NE(menu, nullptr);
-    PressKeys(app.window, {VK_DOWN}); // selects the first row
-    WaitUntil([&] { return (found = MenuDifferences(menu)).empty(); });
+    // The context menu's rows, the first one selected and so filled with the
+    // selection colour inside a one-pixel frame, are one and a half times as
+    // tall; its icons come from their 24-pixel images.
+    ASSERT_TRUE(app.UseMenu(false, {VK_DOWN}));
+    const COLORREF s = GetSysColor(COLOR_HIGHLIGHT);
+    const unsigned selection = RGB(GetBValue(s), GetGValue(s), GetRValue(s)); // as 0xRRGGBB
+    WaitUntil([&] {
+        RECT area{};
+        GetWindowRect(FindWindowOf(app.Id(), kMenuClass), &area);
+        const Pixels p(area);
+        const RECT row = p.Box([&](int, unsigned c) { return c == selection; });
+        const int height = row.bottom - row.top + 2;
+        found = (height == 20 * 3 / 2 ? "" : "rows " + std::to_string(height) + " pixels tall; ") +
+                (ShowsIcon(p, IDI_REDUCE, 24) ? "" : "not the 24-pixel icon of Reduce");
+        return found.empty();
+    });
     EXPECT_EQ(found, "");
     PressKeys(app.window, {VK_ESCAPE, VK_ESCAPE});
     app.Quit();

@@ -1,6 +1,5 @@
-// The settings file beside the program: what it holds at start decides the
-// opacity, the transparency button changes and stores it, and a damaged file,
-// or one that cannot be written, does not stop the program.
+// The settings file beside the program: it decides the opacity at start, the
+// transparency button stores it, and neither a damaged nor a locked one stops it.
 #include "Orbelune.h"
 
 using namespace e2e;
@@ -18,8 +17,7 @@ int Alpha(HWND window) {
     return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ? alpha : -1;
 }
 
-// A copy of the program in a folder of its own, beside its own settings
-// (none when nothing is given); the folder.
+// A copy of the program in a folder of its own, beside the settings given; the folder.
 std::string ProgramCopy(const std::string& name, const std::optional<std::string>& settings) {
     const std::string folder = Scratch(name);
     CreateDirectoryA(folder.c_str(), nullptr);
@@ -45,7 +43,6 @@ TEST(ReadOnlyProgram_Settings, TheStoredOpacityIsReadToggledAndKeptForTheNextSta
         const char* locked = nullptr;      // the profile's program folder, read-only
     } rows[] = {
         {"no file", std::nullopt, kOpaque, kStored1},
-        {"transparent", kStored1, kTransparent, kStored0},
         {"binary garbage", garbage, kOpaque, std::nullopt},
         {"another working folder", kStored1, kTransparent, kStored0, true},
         {"a folder where nothing can be written", std::nullopt, kOpaque, std::nullopt, false, "P:"},
@@ -81,10 +78,10 @@ TEST(ReadOnlyProgram_Settings, TheStoredOpacityIsReadToggledAndKeptForTheNextSta
     }
 }
 
-// With the pointer resting on the button, its second press of a double-click
-// counts: one click and a double-click toggle three times. The mouse messages
-// are sent, each handled before the next: posted, they did not show a press
-// ended by the button taking its own capture again.
+// With the pointer resting on the button, the second press of a double-click
+// counts: a click and a double-click toggle three times. The messages are sent,
+// each handled before the next: posted, they hid a press ended by the button
+// taking its own capture again.
 TEST(TwoDrives_Settings, ADoubleClickOnTheTransparencyButtonTogglesTwice) {
     const std::string folder = ProgramCopy("double-click", std::nullopt);
     App app(folder + "\\Orbelune.exe", folder);
