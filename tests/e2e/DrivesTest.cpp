@@ -1,7 +1,8 @@
-// Drives that come and go while the program runs: the system tells the window
-// of a volume's arrival and removal, and the list follows.
+// Drives that come and go while the program runs (the system tells the window
+// of a volume's arrival and removal), and a drive that stops answering.
 #include "Orbelune.h"
 
+#include <cstdlib>
 #include <dbt.h>
 
 using namespace e2e;
@@ -17,36 +18,57 @@ bool TellVolumeChange(HWND window, WPARAM event, char letter) {
     return Send(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume)).has_value();
 }
 
-LRESULT Selection(HWND window) {
-    return Send(GetDlgItem(window, IDC_DRIVE_COMBO), CB_GETCURSEL).value_or(CB_ERR);
-}
-
-LRESULT DriveCount(HWND window) {
-    return Send(GetDlgItem(window, IDC_DRIVE_COMBO), CB_GETCOUNT).value_or(-1);
-}
-
 } // namespace
 
 TEST(Hotplug_Drives, ArrivalAndRemovalRebuildTheListKeepingTheSelectedDrive) {
     const std::string folder = Scratch("gdrive");
-    App app = StartOrbelune();
+    App app;
     ASSERT_NE(app.window, nullptr);
-    ASSERT_EQ(DriveCount(app.window), 2);
-    SelectDrive(app.window, 1);
+    ASSERT_EQ(app.DriveList(CB_GETCOUNT), 2);
+    app.SelectDrive(1);
 
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
     ASSERT_TRUE(TellVolumeChange(app.window, DBT_DEVICEARRIVAL, 'G'));
-    EXPECT_EQ(DriveCount(app.window), 3);
-    EXPECT_EQ(Selection(app.window), 1);
-    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive E:\\");
-    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
-
-    SelectDrive(app.window, 2);
-    ASSERT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive G:\\");
+    EXPECT_EQ(app.DriveList(CB_GETCOUNT), 3);
+    EXPECT_EQ(app.DriveList(CB_GETCURSEL), 1);
+    EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive E:\\");
+    EXPECT_EQ(app.Item(IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
+    app.SelectDrive(2);
+    ASSERT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive G:\\");
     ASSERT_TRUE(RemoveDirectoryA(folder.c_str()));
     ASSERT_TRUE(TellVolumeChange(app.window, DBT_DEVICEREMOVECOMPLETE, 'G'));
-    EXPECT_EQ(DriveCount(app.window), 2);
-    EXPECT_EQ(Selection(app.window), 0) << "the first drive when the selected one went";
-    EXPECT_EQ(ItemText(app.window, IDC_DRIVE_GROUP), "Logical Drive C:\\");
-    Quit(app);
+    EXPECT_EQ(app.DriveList(CB_GETCOUNT), 2);
+    EXPECT_EQ(app.DriveList(CB_GETCURSEL), 0) << "the first drive when the selected one went";
+    EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive C:\\");
+    app.Quit();
+}
+
+// The list is built once: a drive that stops answering stays in it, its
+// report says so, and the totals count the drives that answer.
+TEST(DriveGone_Drives, ADriveTakenAwayWhileRunningIsReportedUnreadable) {
+    App app;
+    ASSERT_NE(app.window, nullptr);
+    // The figure of ". Storage Capacity: 120 GB".
+    const auto total = [&] { return std::atoll(app.Item(IDC_TOTAL_CAPACITY).substr(20).c_str()); };
+    const long long bothDrives = total();
+    app.SelectDrive(1);
+    ASSERT_EQ(app.Item(IDC_VOLUME_NAME), "Volume Name: GONE");
+    ASSERT_TRUE(MoveFileA(Scratch("edrive").c_str(), Scratch("edrive-away").c_str()));
+    PressKeys(app.window, {VK_F5});
+    EXPECT_TRUE(StartsWith(app.CopyWithF3(), "E:\\\r\n"));
+    EXPECT_EQ(app.DriveList(CB_GETCOUNT), 2);
+    EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive E:\\");
+    EXPECT_EQ(total() * 2, bothDrives);
+    // The report, from the context menu: Options, then the tenth item of its submenu.
+    DeleteFileA(Scratch("gone.txt").c_str());
+    ASSERT_TRUE(app.UseMenu(false, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
+                                    VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    ASSERT_TRUE(SaveFileAs(app.Id(), Scratch("gone")));
+    EXPECT_EQ(AnswerMessageBox(app.Id(), IDNO), kWritten);
+    const std::string report = ReadFileBytes(Scratch("gone.txt"));
+    EXPECT_NE(report.find("- E:\\\r\nThe facts of this drive could not be read.\r\n\r\n-> Summary"),
+              std::string::npos)
+        << report;
+    ASSERT_TRUE(MoveFileA(Scratch("edrive-away").c_str(), Scratch("edrive").c_str()));
+    app.Quit();
 }

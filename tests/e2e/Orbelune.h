@@ -1,97 +1,286 @@
 #pragma once
-// Steps of the scenarios that know Orbelune: start it, choose a drive, walk its
-// context and notification-area menus, save a report, copy with F3.
-#include "Driver.h"
+// Orbelune driven from outside as a user would, and what it left read back.
+// Every wait has a timeout: a hung program fails a test instead of blocking it.
 #include "resource.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace e2e {
 
+constexpr DWORD kTimeoutMs = 10000;
+// Windows and controls of the system's dialogs and menus.
+constexpr const char* kDialogClass = "#32770";
+constexpr const char* kMenuClass = "#32768";
+constexpr int kSaveDialogFileName = 0x47C; // the file-name box (a ComboBoxEx32 in Wine)
+constexpr int kMessageBoxText = 0xFFFF;
 // What the notification area sends to the program for its icon.
 constexpr UINT kTrayMessage = WM_USER + 1;
 constexpr WPARAM kTrayIconId = 1;
 constexpr const char* kSystemFacts = "C:\\\r\nVolume Name: SYSTEM\r\n";
 constexpr const char* kWritten = "File correctly written.\nDo you want to open it ?";
 
-// Orbelune.exe started, and its main window.
-struct App {
-    explicit App(const std::string& exe, const std::string& workingDirectory)
-        : process(exe, workingDirectory),
-          window(FindWindowOf(process.Id(), kDialogClass, "Orbelune")) {}
-    DWORD Id() const { return process.Id(); }
-
-    Process process;
-    HWND window;
-};
-
-inline App StartOrbelune(const std::string& exe = Env("ORBELUNE_EXE"),
-                         const std::string& workingDirectory = "") {
-    return App(exe, workingDirectory);
+// Polls the condition every 20 ms until it holds or the time is up.
+inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
+    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() >= deadline)
+            return false;
+        Sleep(20);
+    }
+    return true;
 }
 
-// Closes the window as its close box does; the program must end cleanly.
-inline void Quit(App& app) {
-    Post(app.window, WM_SYSCOMMAND, SC_CLOSE);
-    EXPECT_TRUE(app.process.EndsCleanly()) << "the program did not end, or not with code 0";
+// SendMessageTimeout; nothing when the window did not answer in time.
+inline std::optional<LRESULT> Send(HWND window, UINT message, WPARAM wParam = 0,
+                                   LPARAM lParam = 0) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kTimeoutMs,
+                             &result))
+        return std::nullopt;
+    return static_cast<LRESULT>(result);
 }
 
+inline bool Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return PostMessageA(window, message, wParam, lParam) != FALSE;
+}
+
+inline std::string ItemText(HWND dialog, int controlId) {
+    char text[4096] = "";
+    Send(GetDlgItem(dialog, controlId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+// A visible top-level window of the process that `accept` takes.
+inline HWND FindWindowOf(DWORD processId, const std::function<bool(HWND)>& accept,
+                         DWORD timeoutMs = kTimeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (found = GetTopWindow(nullptr); found; found = GetWindow(found, GW_HWNDNEXT)) {
+                DWORD owner = 0;
+                GetWindowThreadProcessId(found, &owner);
+                if (owner == processId && IsWindowVisible(found) && accept(found))
+                    return true;
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+inline HWND FindWindowOf(DWORD processId, const char* className, const char* title = nullptr,
+                         DWORD timeoutMs = kTimeoutMs) {
+    const auto accept = [&](HWND w) {
+        char name[256] = "", text[256] = "";
+        GetClassNameA(w, name, sizeof name);
+        GetWindowTextA(w, text, sizeof text);
+        return std::string(name) == className && (!title || std::string(text) == title);
+    };
+    return FindWindowOf(processId, accept, timeoutMs);
+}
+
+// Key presses, posted to the focus window of the window's thread, where real
+// ones arrive (a menu loop of that thread reads them too).
+inline void PressKeys(HWND window, const std::vector<WORD>& keys) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    HWND target = window;
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) && info.hwndFocus)
+        target = info.hwndFocus;
+    for (const WORD key : keys) {
+        Post(target, WM_KEYDOWN, key, 1);
+        Post(target, WM_KEYUP, key, 0xC0000001);
+    }
+}
+
+// BM_CLICK, posted: the click may open a modal dialog that the test answers next.
+inline bool ClickButton(HWND dialog, int buttonId) {
+    HWND button = GetDlgItem(dialog, buttonId);
+    return button && Post(button, BM_CLICK);
+}
+
+// Presses the button of the next message box and waits until the box has
+// gone; its text, or "" when no box came in time.
+inline std::string AnswerMessageBox(DWORD processId, int buttonId, DWORD timeoutMs = kTimeoutMs) {
+    const auto isBox = [](HWND w) {
+        return GetDlgItem(w, kMessageBoxText) && !GetDlgItem(w, kSaveDialogFileName);
+    };
+    HWND box = FindWindowOf(processId, isBox, timeoutMs);
+    const std::string text = ItemText(box, kMessageBoxText);
+    const bool gone =
+        box && ClickButton(box, buttonId) && WaitUntil([&] { return !IsWindow(box); }, 5000);
+    return gone ? text : "";
+}
+
+inline HWND FindSaveDialog(DWORD processId, DWORD timeoutMs = kTimeoutMs) {
+    return FindWindowOf(
+        processId, [](HWND w) { return GetDlgItem(w, kSaveDialogFileName) != nullptr; }, timeoutMs);
+}
+
+// Types the name into the next save dialog and confirms it.
+inline bool SaveFileAs(DWORD processId, const std::string& fileName) {
+    HWND dialog = FindSaveDialog(processId);
+    return Send(GetDlgItem(dialog, kSaveDialogFileName), WM_SETTEXT, 0,
+                reinterpret_cast<LPARAM>(fileName.c_str())) &&
+           Post(dialog, WM_COMMAND, IDOK);
+}
+
+// CF_TEXT on the clipboard; "" when there is none or it cannot be opened.
+inline std::string ClipboardText() {
+    std::string text;
+    if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        if (const auto* chars = static_cast<const char*>(GlobalLock(data)))
+            text.assign(chars, strnlen(chars, GlobalSize(data)));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Runs `during` while the clipboard is held open with a text on it, as
+// another program would hold it.
+inline void WithClipboardHeld(const std::string& text, const std::function<void()>& during) {
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    during();
+    CloseClipboard();
+}
+
+// The file's bytes; "<none>" when it cannot be read.
+inline std::string ReadFileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<none>";
+}
+inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+inline bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+inline std::string Env(const char* name) {
+    char value[MAX_PATH] = "";
+    GetEnvironmentVariableA(name, value, sizeof value);
+    return value;
+}
 inline std::string Scratch(const std::string& name) {
     return Env("ORBELUNE_SCRATCH") + name;
 }
-
 inline bool StartsWith(const std::string& text, const std::string& head) {
     return text.rfind(head, 0) == 0;
 }
 
-inline bool WaitVisible(HWND window, bool visible = true) {
-    return WaitUntil([&] { return (IsWindowVisible(window) != FALSE) == visible; }, 5000);
+// What a command of the host system prints about a file, given to it last.
+inline std::string RunHostTool(const std::string& command, const std::string& windowsPath) {
+    // The host's path of a file: the harness names the folder of every drive letter.
+    const auto host = [](const std::string& file) {
+        std::string path =
+            Env(("ORBELUNE_DRIVE_" + file.substr(0, 1) + "_DIR").c_str()) + file.substr(2);
+        std::replace(path.begin(), path.end(), '\\', '/');
+        return "'" + path + "'";
+    };
+    const std::string output = Scratch("tool-output.txt");
+    DeleteFileA(output.c_str());
+    // Wine cannot wait for a host process: a line after the tool's output marks its end.
+    std::string commandLine = "\\\\?\\unix\\bin\\sh -c \"" + command + " " + host(windowsPath) +
+                              " >" + host(output) + " 2>&1; echo @end >>" + host(output) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    std::string text;
+    WaitUntil([&] { return (text = ReadFileBytes(output)).find("@end\n") != text.npos; }, 20000);
+    return text.substr(0, text.find("@end\n"));
 }
 
-inline void SelectDrive(HWND window, int index) {
-    HWND combo = GetDlgItem(window, IDC_DRIVE_COMBO);
-    Send(combo, CB_SETCURSEL, static_cast<WPARAM>(index));
-    Send(window, WM_COMMAND, MAKEWPARAM(IDC_DRIVE_COMBO, CBN_SELCHANGE), LPARAM(combo));
-}
+// Orbelune.exe started, its main window, and the steps of a user on it. The
+// program is ended, if it still runs, with the object.
+struct App {
+    explicit App(const std::string& exe = Env("ORBELUNE_EXE"), const std::string& cwd = "") {
+        std::string commandLine = "\"" + exe + "\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        if (CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           cwd.empty() ? nullptr : cwd.c_str(), &startup, &process))
+            CloseHandle(process.hThread);
+        window = FindWindowOf(Id(), kDialogClass, "Orbelune");
+    }
+    ~App() {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 5000);
+        CloseHandle(process.hProcess);
+    }
+    DWORD Id() const { return process.dwProcessId; }
+    std::string Item(int id) const { return ItemText(window, id); }
+    LRESULT DriveList(UINT message) const {
+        return Send(GetDlgItem(window, IDC_DRIVE_COMBO), message).value_or(-1);
+    }
+    bool WaitVisible(bool visible = true) const {
+        return WaitUntil([&] { return (IsWindowVisible(window) != FALSE) == visible; }, 5000);
+    }
+    // True when the program ends in time with exit code 0.
+    bool EndsCleanly() const {
+        DWORD code = 1;
+        return WaitForSingleObject(process.hProcess, kTimeoutMs) == WAIT_OBJECT_0 &&
+               GetExitCodeProcess(process.hProcess, &code) && code == 0;
+    }
+    // Closes the window as its close box does; the program must end cleanly.
+    void Quit() const {
+        Post(window, WM_SYSCOMMAND, SC_CLOSE);
+        EXPECT_TRUE(EndsCleanly()) << "the program did not end, or not with code 0";
+    }
 
-inline bool MenuIsOpen(const App& app, DWORD timeoutMs = 5000) {
-    return FindWindowOf(app.Id(), kMenuClass, nullptr, timeoutMs) != nullptr;
-}
+    void SelectDrive(int index) const {
+        Send(GetDlgItem(window, IDC_DRIVE_COMBO), CB_SETCURSEL, WPARAM(index));
+        Send(window, WM_COMMAND, MAKEWPARAM(IDC_DRIVE_COMBO, CBN_SELCHANGE),
+             LPARAM(GetDlgItem(window, IDC_DRIVE_COMBO)));
+    }
 
-// Opens the context menu by a right click in the window, or the menu of the
-// notification-area icon, and walks it with keys. In the context menu Down
-// first reaches "Options", whose submenu Right opens; separators are skipped.
-inline bool UseMenu(App& app, bool tray, const std::vector<WORD>& keys) {
-    if (tray)
-        Post(app.window, kTrayMessage, kTrayIconId, WM_RBUTTONDOWN);
-    else
-        Post(app.window, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
-    if (!MenuIsOpen(app))
-        return false;
-    PressKeys(app.window, keys);
-    return true;
-}
+    // Opens the context menu by a right click in the window, or the menu of the
+    // notification-area icon, and walks it with keys. In the context menu Down
+    // first reaches "Options", whose submenu Right opens; separators are skipped.
+    bool UseMenu(bool tray, const std::vector<WORD>& keys) const {
+        if (tray)
+            Post(window, kTrayMessage, kTrayIconId, WM_RBUTTONDOWN);
+        else
+            Post(window, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
+        if (!FindWindowOf(Id(), kMenuClass, nullptr, 5000))
+            return false;
+        PressKeys(window, keys);
+        return true;
+    }
 
-// Saves the report as S:\<name>.txt, a new file, declines to open it; its bytes.
-inline std::string SaveReport(App& app, const std::string& name) {
-    DeleteFileA(Scratch(name + ".txt").c_str());
-    Post(app.window, WM_COMMAND, ID_SAVE_REPORT);
-    if (!SaveFileAs(app.Id(), Scratch(name)))
-        return "<no save dialog>";
-    EXPECT_EQ(AnswerMessageBox(app.Id(), IDNO).value_or(""), kWritten);
-    WaitVisible(app.window);
-    return ReadFileBytes(Scratch(name + ".txt")).value_or("<missing>");
-}
+    // Presses F3; the text it copied, once the program let go of the clipboard, or "".
+    std::string CopyWithF3() const {
+        const DWORD before = GetClipboardSequenceNumber();
+        PressKeys(window, {VK_F3});
+        const bool copied = WaitUntil([&] { return GetClipboardSequenceNumber() != before; }, 5000);
+        return copied ? ClipboardText() : "";
+    }
 
-// F3 with an empty clipboard; the text it copied.
-inline std::string CopyWithF3(App& app) {
-    EmptyTheClipboard();
-    PressKeys(app.window, {VK_F3});
-    WaitUntil([] { return !ClipboardIsEmpty(); }, 5000);
-    return ClipboardText().value_or("");
-}
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
 
 } // namespace e2e
