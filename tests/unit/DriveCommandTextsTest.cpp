@@ -50,8 +50,9 @@ TEST(SaveCommandScope, OnlyOneSaveCommandRunsAtATime) {
     {
         const exports::SaveCommandScope outer;
         EXPECT_TRUE(outer.Entered());
+        { const exports::SaveCommandScope refused; }
         const exports::SaveCommandScope nested;
-        EXPECT_FALSE(nested.Entered());
+        EXPECT_FALSE(nested.Entered()) << "a refused command does not end the running one";
     }
     const exports::SaveCommandScope next;
     EXPECT_TRUE(next.Entered());

@@ -159,6 +159,8 @@ TEST(BitmapFile, HeadersOfTheTrueSizeAndDepthWithoutCompressionOrColourTable) {
         EXPECT_EQ(bytes[14] | bytes[15] << 8, bits);
     }
     EXPECT_EQ(exports::HeaderForFile(Queried(300, 200, 16)).bitCount, 16);
+    EXPECT_EQ(exports::RowStride(640, 32), 2560u);
+    EXPECT_EQ(exports::RowStride(-5, 24), 16u);
     // Palette depths become true colour, since no colour table is written.
     exports::BitmapInfoHeader palette = Queried(10, -2, 8);
     palette.clrUsed = 256;

@@ -45,6 +45,10 @@ TEST(GradientBands, OneBandPerShadeAtMostOnePerPixelInTheColoursOfTheWholeSegmen
     EXPECT_EQ(middle.front().color, Rgb(3, 0, 0));
 
     EXPECT_EQ(controls::SegmentBands({3, 13}, {3, 13}, Start, End, false).size(), 10u);
+    const auto offset =
+        controls::SegmentBands({10, 20}, {10, 20}, Rgb(0, 0, 0), Rgb(5, 0, 0), false);
+    ASSERT_EQ(offset.size(), 5u);
+    EXPECT_EQ(offset[0].span, (Span{10, 12}));
     const auto wide =
         controls::SegmentBands({0, 1000}, {0, 1000}, Rgb(0, 0, 0), Rgb(255, 255, 255), false);
     EXPECT_EQ(wide.size(), 255u);
@@ -84,6 +88,9 @@ TEST(GradientSegments, ColoursShareTheExtentAndTheClipEndsTheWalk) {
     EXPECT_EQ(clipped[1].clipped, (Span{50, 60}));
     EXPECT_EQ(clipped[1].firstColor, 1u);
     EXPECT_EQ(controls::GradientSegments({0, 100}, {0, 150}, 2).size(), 1u);
+    // Three tenths in single precision fall short of the whole: the last segment
+    // still ends at the extent's end.
+    EXPECT_EQ(controls::GradientSegments({0, 10}, {0, 10}, 4).back().span, (Span{6, 10}));
 
     // Over the filled part only, or over the whole bar and shown where filled.
     const std::vector<base::Color> colors{Rgb(0, 0, 0), Rgb(200, 0, 0)};

@@ -36,8 +36,9 @@ TEST(Dpi, ScaleRoundsHalvesAwayFromZero) {
     const struct {
         int value, dpi, scaled;
     } cases[] = {
-        {22, 120, 28}, {12, 144, 18},   {16, 120, 20}, {1, 144, 2},   {1, 120, 1},  {3, 144, 5},
-        {7, 144, 11},  {-22, 120, -28}, {-1, 144, -2}, {13, 192, 26}, {13, 96, 13}, {13, 0, 13},
+        {22, 120, 28}, {12, 144, 18}, {16, 120, 20},   {1, 144, 2},   {1, 120, 1},
+        {3, 144, 5},   {7, 144, 11},  {-22, 120, -28}, {-1, 144, -2}, {13, 192, 26},
+        {13, 96, 13},  {13, 0, 13},   {13, 1, 0},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Scale(c.value, c.dpi), c.scaled) << c.value << " at " << c.dpi;
@@ -136,8 +137,14 @@ TEST(MenuXPLayout, ItemsSeparatorsIconBoxAndCheckMark) {
 
     MenuPoint tick[3];
     CheckMarkPoints({2, 2, 18, 18}, 96, tick);
-    EXPECT_EQ((std::vector<int>{tick[0].x, tick[0].y, tick[1].x, tick[1].y, tick[2].x, tick[2].y}),
-              (std::vector<int>{6, 9, 8, 11, 13, 6}));
+    EXPECT_EQ((std::vector<int>{tick[0].x, tick[0].y, tick[1].x, tick[1].y, tick[2].x, tick[2].y,
+                                CheckMarkStrokes}),
+              (std::vector<int>{6, 9, 8, 11, 13, 6, 3}));
+    // Equal only when every field is.
+    EXPECT_FALSE((PixelPoint{1, 2} == PixelPoint{1, 3}));
+    EXPECT_FALSE((PixelSize{1, 2} == PixelSize{1, 3}));
+    EXPECT_FALSE((PixelRect{0, 0, 10, 10} == PixelRect{0, 1, 5, 5}));
+    EXPECT_FALSE((PixelRect{0, 0, 10, 10} == PixelRect{1, 1, 10, 10}));
     // 1.5 times as tall at 144 DPI, with icons of 24 pixels.
     EXPECT_EQ(MeasureMenuItem(18, 18, 21, 144).height, 30);
     EXPECT_EQ(MenuIconSizeAt(144), 24);
