@@ -29,14 +29,6 @@ TEST(Format, PrintfConversionsMatchOnEveryRuntimeAndCopiesAlwaysTerminate) {
     }
 }
 
-TEST(Format, EndsWithNoCaseComparesEveryCharacterOfTheSuffix) {
-    EXPECT_TRUE(base::EndsWithNoCase("report.TXT", ".txt"));
-    EXPECT_TRUE(base::EndsWithNoCase(".txt", ".TXT"));
-    EXPECT_FALSE(base::EndsWithNoCase("atxt", ".txt"));
-    EXPECT_FALSE(base::EndsWithNoCase("txt", ".txt"));
-    EXPECT_FALSE(base::EndsWithNoCase("report.txs", ".txt"));
-}
-
 TEST(Colors, NamedColoursAreTheShownRgbValuesWithRedInTheLowByte) {
     EXPECT_EQ(base::Rgb(1, 2, 3), 0x030201u);
     EXPECT_EQ(base::Rgb(0x1FF, 0x1FF, 0x1FF), 0xFFFFFFu);

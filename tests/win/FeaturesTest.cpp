@@ -2,14 +2,12 @@
 #include "app/CMainDialog.h"
 #include "base/Dpi.h"
 #include "commands/CDriveFormatter.h"
-#include "commands/CInputBox.h"
 #include "commands/CRecycleBin.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "export/CDriveFactsClipboard.h"
 #include "export/CReportFile.h"
 #include "export/CWindowCapture.h"
 #include "framework/Dpi.h"
-#include "settings/CTransparencySettings.h"
 #include "resource.h"
 
 #include "../unit/FakeVolumeSystem.h"
@@ -266,29 +264,6 @@ TEST(TrayIcon, MinimiseRestoreAndTheShellsRestartFollowTheShellsAnswers) {
               (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE, NIM_DELETE}));
 }
 
-TEST(TransparencySettings, ToggledTwiceItIsOpaqueAgainInTheWindowAndInTheFile) {
-    const std::string path = TempPath("orbelune-settings-test.ini");
-    const std::string stored = "[Orbelune]\r\nWnd_Transparency=";
-    std::ofstream(path, std::ios::binary) << stored + std::string(1000, '0') + "\r\n";
-    CIniFile file(path, "Orbelune");
-    EXPECT_EQ(file.GetString("Wnd_Transparency").size(), 255u) << "cut to the read buffer";
-    HWND window = Create("STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50);
-    CTransparencySettings settings(file);
-    settings.Load();
-    settings.Apply(window);
-    for (const char* value : {"", "1", "0"}) {
-        if (*value != '\0')
-            settings.Toggle(window);
-        BYTE alpha = 0;
-        ASSERT_TRUE(GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr));
-        EXPECT_EQ(alpha, *value == '1' ? 191 : 255);
-        EXPECT_EQ(settings.windowTransparent, *value == '1');
-        EXPECT_EQ(FileText(path), stored + (*value ? value : std::string(1000, '0')) + "\r\n");
-    }
-    DestroyWindow(window);
-    DeleteFileA(path.c_str());
-}
-
 // Size, clipboard and file of the main window's picture are checked end to end.
 TEST(WindowCapture, PendingPaintingIsDoneFirstAndAFailedFileIsRemoved) {
     // Frameless and not painted yet: every pixel is the text control's own painting.
@@ -335,30 +310,6 @@ TEST(DriveFormatter, HookPrefillsTheFirstEditOfTheNextActivatedWindowOnlyWhileTh
     // The shell's format call here returns at once without showing a window.
     EXPECT_NE(CDriveFormatter::FormatDrive(nullptr, 25, false, "DATA"), 0);
     EXPECT_FALSE(CDriveFormatter::HookInstalled());
-}
-
-// The typed text is checked end to end (rename), the layout's arithmetic on the host.
-TEST(InputBox, AMessageBoxWithTheEditUnderThePromptTheButtonsUnderTheEditAndTheFocusInIt) {
-    RECT text{}, edit{}, ok{};
-    bool editHasFocus = false;
-    std::string result;
-    CInputBox inputBox(nullptr);
-    WithBoxes([&] { inputBox.Show("New volume name for E:\\", &result, 0); },
-              [&](HWND box) {
-                  const std::pair<int, RECT*> places[] = {
-                      {0xFFFF, &text}, {IDC_INPUT_EDIT, &edit}, {IDOK, &ok}};
-                  for (const auto& place : places) {
-                      GetWindowRect(GetDlgItem(box, place.first), place.second);
-                      MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(place.second), 2);
-                  }
-                  editHasFocus = GetFocus() == GetDlgItem(box, IDC_INPUT_EDIT);
-                  SendMessageA(box, WM_COMMAND, IDOK, 0);
-              });
-    EXPECT_EQ(edit.left, text.left);
-    EXPECT_EQ(edit.right, text.right);
-    EXPECT_GE(edit.top, text.bottom) << "under the prompt";
-    EXPECT_GE(ok.top, edit.bottom) << "the buttons under the edit";
-    EXPECT_TRUE(editHasFocus);
 }
 
 // Wine's recycle bin is the trash folder of the profile's private home, which

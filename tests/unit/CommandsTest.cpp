@@ -1,0 +1,156 @@
+// The texts and rules of the drive commands: the context menu, the shell
+// tools, the recycle bin's message, the rename, the shortcut, the save commands.
+#include "commands/ContextMenuText.h"
+#include "commands/DriveNumber.h"
+#include "commands/RecycleBinMessage.h"
+#include "commands/RenameTexts.h"
+#include "commands/ShellActions.h"
+#include "commands/ShortcutNames.h"
+#include "export/SaveCommandScope.h"
+#include "resource.h"
+#include "RecordingLauncher.h"
+
+#include <gtest/gtest.h>
+
+using namespace commands;
+
+namespace {
+
+// Each entry as "text #command @icon", a separator as "-".
+std::vector<std::string> Describe(const std::vector<commands::MenuEntry>& entries) {
+    std::vector<std::string> lines;
+    for (const commands::MenuEntry& e : entries) {
+        lines.push_back(e.isSeparator ? "-"
+                                      : e.text + " #" + std::to_string(e.commandId) + " @" +
+                                            std::to_string(e.iconId));
+    }
+    return lines;
+}
+
+std::string Item(const std::string& text, unsigned command, unsigned icon) {
+    return text + " #" + std::to_string(command) + " @" + std::to_string(icon);
+}
+
+} // namespace
+
+TEST(ContextMenuText, BothLevelsWithTheRootLosingOnlyABackslashAtTheVeryEnd) {
+    for (const std::string root : {"C:\\", "D:\\", ""}) {
+        const std::string drive = root.substr(0, 2);
+        EXPECT_EQ(Describe(commands::OptionsMenuEntries(root)),
+                  (std::vector<std::string>{
+                      Item("Refresh     (F5)", ID_REFRESH, IDI_REFRESH), "-",
+                      Item("Explore " + drive, ID_EXPLORE, IDI_EXPLORE),
+                      Item("Properties of " + drive, ID_PROPERTIES, IDI_PROPERTIES),
+                      Item("Search on " + drive, ID_SEARCH, IDI_EXPLORE), "-",
+                      Item("Shortcut on Desktop", ID_SHORTCUT, IDI_OPTIONS), "-",
+                      Item("Defrag. " + drive, ID_DEFRAG, IDI_DEFRAG),
+                      Item("Clean " + drive, ID_CLEAN, IDI_REFRESH),
+                      Item("Format " + drive, ID_FORMAT, IDI_FORMAT),
+                      Item("Rename volume name of " + drive, ID_RENAME_VOLUME, IDI_RENAME), "-",
+                      Item("Save Report as...", ID_SAVE_REPORT, IDI_REPORT),
+                      Item("Take a screen shot", ID_SCREENSHOT, IDI_SCREENSHOT),
+                      Item("Copy to clipboard infos on " + root + "     (F3)", ID_COPY_TO_CLIPBOARD,
+                           IDI_RENAME),
+                      "-", Item("Empty Recycle Bin", ID_EMPTY_RECYCLE_BIN, IDI_RECYCLE)}));
+    }
+    EXPECT_EQ(Describe(commands::TopMenuEntries()),
+              (std::vector<std::string>{"-", Item("Reduce", ID_REDUCE, IDI_REDUCE),
+                                        Item("Exit", 1, IDI_EXIT), "-",
+                                        Item("About...", ID_ABOUT, IDI_ABOUT)}));
+    // Texts are cut to the item's capacity of 259 characters, and a backslash
+    // that the cut leaves at the very end goes as well.
+    EXPECT_EQ(commands::DriveItemText("Explore %s", "C:\\\\"), "Explore C:\\");
+    for (const std::size_t length : {258u, 259u, 260u, 300u}) {
+        EXPECT_EQ(commands::DriveItemText("%s", std::string(length, 'x')).size(),
+                  std::min<std::size_t>(length, 259u));
+    }
+    EXPECT_EQ(commands::DriveItemText("%s", std::string(258, 'x') + "\\x"), std::string(258, 'x'));
+}
+
+TEST(DriveCommands, DriveNumbersLabelsAndShortcutNames) {
+    EXPECT_EQ(ShellDriveNumber("C:\\"), 2);
+    EXPECT_EQ(ShellDriveNumber("Z:\\"), 25);
+    for (const char* other : {"", "c:\\", "C:", "A:\\", "C:\\ "}) {
+        EXPECT_EQ(ShellDriveNumber(other), -1) << other;
+    }
+    // A label with control characters is never written to a volume.
+    for (const char* label : {"DATA 2", "", "Sauvegard\xE9", "SPACE \x80\x20"}) {
+        EXPECT_TRUE(IsWritableVolumeLabel(label)) << label;
+    }
+    for (const char* label : {"TWO\r\nLINES", "LINE\n", "TAB\tBED", "DEL\x7F"}) {
+        EXPECT_FALSE(IsWritableVolumeLabel(label)) << label;
+    }
+    EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
+    EXPECT_EQ(ShortcutName("DATA", "E:\\"), "DATA");
+    EXPECT_EQ(ShortcutName("", "C:\\"), "Drive C");
+    EXPECT_EQ(ShortcutName("", ""), "Drive");
+    std::tm time{};
+    time.tm_year = 2026 - 1900;
+    time.tm_mon = 11;
+    time.tm_mday = 6;
+    time.tm_hour = 8;
+    time.tm_min = 5;
+    time.tm_sec = 9;
+    EXPECT_EQ(ShortcutDescription(&time), "Shortcut created on 12/06/26 08:05:09");
+    EXPECT_EQ(ShortcutDescription(nullptr), "Shortcut created on ");
+}
+
+TEST(SaveCommandScope, OnlyOneSaveCommandRunsAtATime) {
+    {
+        const exports::SaveCommandScope outer;
+        EXPECT_TRUE(outer.Entered());
+        { const exports::SaveCommandScope refused; }
+        const exports::SaveCommandScope nested;
+        EXPECT_FALSE(nested.Entered()) << "a refused command does not end the running one";
+    }
+    const exports::SaveCommandScope next;
+    EXPECT_TRUE(next.Entered());
+}
+
+TEST(ShellActions, EachToolGetsTheRootAndTheDefragmenterFallsBackOnlyWhenNeeded) {
+    testing_support::RecordingLauncher launcher;
+    commands::Explore(launcher, "C:\\");
+    commands::Search(launcher, "C:\\");
+    commands::CleanUp(launcher, "");
+    commands::ShowProperties(launcher, "C:\\", 0x1234);
+    commands::Defragment(launcher);
+    launcher.executeSucceeds = false;
+    commands::Defragment(launcher);
+    EXPECT_EQ(launcher.calls,
+              (std::vector<std::string>{"Execute open [C:\\] 10", "Execute find [C:\\] 10",
+                                        "Run [cleanmgr.exe /d] 10", "ExecuteEx properties [C:\\] 5",
+                                        "Execute open [dfrg.msc] 10", "Execute open [dfrg.msc] 10",
+                                        "Execute open [dfrgui.exe] 10"}));
+    EXPECT_EQ(launcher.lastRequest.mask, 0x0Cu);
+    EXPECT_EQ(launcher.lastRequest.ownerWindow, 0x1234u);
+    // "cleanmgr.exe /d" is 15 characters; the line holds 71.
+    for (const std::size_t root : {55u, 56u, 57u, 100u}) {
+        EXPECT_EQ(commands::CleanUpCommandLine(std::string(root, 'x')).size(),
+                  std::min<std::size_t>(15 + root, 71u));
+    }
+}
+
+TEST(RecycleBinMessage, SizeTableBoundariesAndTheSingular) {
+    const struct {
+        long long bytes;
+        int count;
+        const char* text;
+    } cases[] = {
+        {1024, 3, "Deleted: 3 elements..\r\nReleased: 1024 Bytes."},
+        {1025, 3, "Deleted: 3 elements.\r\nReleased: 1 KB."},
+        {1048576, 3, "Deleted: 3 elements.\r\nReleased: 1024 KB."},
+        {1048577, 3, "Deleted: 3 elements.\r\nReleased about: 1 MB."},
+        {1073741824, 3, "Deleted: 3 elements.\r\nReleased about: 1024 MB."},
+        {5LL << 40, 3, "Deleted: 3 elements.\r\nReleased about: 5120 GB."},
+        {500, 1, "Deleted: 1 element.\r\nReleased: 500 Bytes."},
+        {4096, 1, "Deleted: 1 element.\r\nReleased: 4 KB."},
+        {3LL << 20, 1, "Deleted: 1 element.\r\nReleased about: 3 MB."},
+        {3LL << 30 | 1, 1, "Deleted: 1 element.\r\nReleased about: 3 GB."},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(commands::RecycleBinReleasedText(c.bytes, c.count), c.text) << c.bytes;
+    }
+    // Only the size decides whether the bin is empty.
+    EXPECT_TRUE(commands::RecycleBinIsEmpty(0));
+    EXPECT_FALSE(commands::RecycleBinIsEmpty(1));
+}
