@@ -82,28 +82,20 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotAskBeforeReplacingAndWriteTheirFi
     }
 }
 
-// The copy, by key and by command, while another program holds the clipboard:
-// the other program's text stays, and F3 copies again once it is free.
+// F3 while another program holds the clipboard: the other program's text stays,
+// and F3 copies again once it is free.
 TEST(TwoDrives_Clipboard, CopyingWhileAnotherProgramHoldsItLeavesItsText) {
-    const std::pair<const char*, std::function<void(HWND)>> rows[] = {
-        {"F3", [](HWND window) { PressKeys(window, {VK_F3}); }},
-        {"the copy command", [](HWND window) { Post(window, WM_COMMAND, ID_COPY_TO_CLIPBOARD); }},
-    };
-    for (const auto& [name, copy] : rows) {
-        SCOPED_TRACE(name);
-        App app;
-        ASSERT_NE(app.window, nullptr);
-        WithClipboardHeld("the other program's text", [&] {
-            copy(app.window);
-            Post(app.window, WM_COMMAND, ID_ABOUT); // opens once the copy has been handled
-            HWND about = FindWindowOf(app.Id(), kDialogClass, "About...");
-            EXPECT_TRUE(about && Post(about, WM_CLOSE) &&
-                        WaitUntil([&] { return !IsWindow(about); }));
-        });
-        EXPECT_EQ(ClipboardText(), "the other program's text");
-        EXPECT_TRUE(StartsWith(app.CopyWithF3(), kSystemFacts));
-        app.Quit();
-    }
+    App app;
+    ASSERT_NE(app.window, nullptr);
+    WithClipboardHeld("the other program's text", [&] {
+        PressKeys(app.window, {VK_F3});
+        Post(app.window, WM_COMMAND, ID_ABOUT); // opens once the copy has been handled
+        HWND about = FindWindowOf(app.Id(), kDialogClass, "About...");
+        EXPECT_TRUE(about && Post(about, WM_CLOSE) && WaitUntil([&] { return !IsWindow(about); }));
+    });
+    EXPECT_EQ(ClipboardText(), "the other program's text");
+    EXPECT_TRUE(StartsWith(app.CopyWithF3(), kSystemFacts));
+    app.Quit();
 }
 
 TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {

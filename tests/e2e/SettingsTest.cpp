@@ -58,9 +58,8 @@ TEST(ReadOnlyProgram_Settings, TheStoredOpacityIsReadToggledAndKeptForTheNextSta
             App app(folder + "\\Orbelune.exe", cwd + "\\");
             ASSERT_NE(app.window, nullptr);
             EXPECT_EQ(Alpha(app.window), row.alpha);
-            if (!row.stored && !row.locked) {
+            if (!row.stored && !row.locked)
                 EXPECT_EQ(ReadFileBytes(ini), kStored0) << "made at the start";
-            }
             // The opacity changes for this run even where it cannot be stored.
             ClickButton(app.window, IDC_TRANSPARENCY);
             EXPECT_TRUE(WaitUntil([&] { return Alpha(app.window) == toggled; }, 3000));

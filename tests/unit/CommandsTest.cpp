@@ -16,19 +16,16 @@ using namespace commands;
 
 namespace {
 
+std::string Item(const std::string& text, unsigned command, unsigned icon) {
+    return text + " #" + std::to_string(command) + " @" + std::to_string(icon);
+}
+
 // Each entry as "text #command @icon", a separator as "-".
 std::vector<std::string> Describe(const std::vector<commands::MenuEntry>& entries) {
     std::vector<std::string> lines;
-    for (const commands::MenuEntry& e : entries) {
-        lines.push_back(e.isSeparator ? "-"
-                                      : e.text + " #" + std::to_string(e.commandId) + " @" +
-                                            std::to_string(e.iconId));
-    }
+    for (const commands::MenuEntry& e : entries)
+        lines.push_back(e.isSeparator ? "-" : Item(e.text, e.commandId, e.iconId));
     return lines;
-}
-
-std::string Item(const std::string& text, unsigned command, unsigned icon) {
-    return text + " #" + std::to_string(command) + " @" + std::to_string(icon);
 }
 
 } // namespace
@@ -70,27 +67,20 @@ TEST(ContextMenuText, BothLevelsWithTheRootLosingOnlyABackslashAtTheVeryEnd) {
 TEST(DriveCommands, DriveNumbersLabelsAndShortcutNames) {
     EXPECT_EQ(ShellDriveNumber("C:\\"), 2);
     EXPECT_EQ(ShellDriveNumber("Z:\\"), 25);
-    for (const char* other : {"", "c:\\", "C:", "A:\\", "C:\\ "}) {
+    for (const char* other : {"", "c:\\", "C:", "A:\\", "C:\\ "})
         EXPECT_EQ(ShellDriveNumber(other), -1) << other;
-    }
     // A label with control characters is never written to a volume.
-    for (const char* label : {"DATA 2", "", "Sauvegard\xE9", "SPACE \x80\x20"}) {
+    for (const char* label : {"DATA 2", "", "Sauvegard\xE9", "SPACE \x80\x20"})
         EXPECT_TRUE(IsWritableVolumeLabel(label)) << label;
-    }
-    for (const char* label : {"TWO\r\nLINES", "LINE\n", "TAB\tBED", "DEL\x7F"}) {
+    for (const char* label : {"TWO\r\nLINES", "LINE\n", "TAB\tBED", "DEL\x7F"})
         EXPECT_FALSE(IsWritableVolumeLabel(label)) << label;
-    }
     EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
     EXPECT_EQ(ShortcutName("DATA", "E:\\"), "DATA");
     EXPECT_EQ(ShortcutName("", "C:\\"), "Drive C");
     EXPECT_EQ(ShortcutName("", ""), "Drive");
     std::tm time{};
-    time.tm_year = 2026 - 1900;
-    time.tm_mon = 11;
-    time.tm_mday = 6;
-    time.tm_hour = 8;
-    time.tm_min = 5;
-    time.tm_sec = 9;
+    time.tm_year = 2026 - 1900, time.tm_mon = 11, time.tm_mday = 6;
+    time.tm_hour = 8, time.tm_min = 5, time.tm_sec = 9;
     EXPECT_EQ(ShortcutDescription(&time), "Shortcut created on 12/06/26 08:05:09");
     EXPECT_EQ(ShortcutDescription(nullptr), "Shortcut created on ");
 }
@@ -147,9 +137,8 @@ TEST(RecycleBinMessage, SizeTableBoundariesAndTheSingular) {
         {3LL << 20, 1, "Deleted: 1 element.\r\nReleased about: 3 MB."},
         {3LL << 30 | 1, 1, "Deleted: 1 element.\r\nReleased about: 3 GB."},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(commands::RecycleBinReleasedText(c.bytes, c.count), c.text) << c.bytes;
-    }
     // Only the size decides whether the bin is empty.
     EXPECT_TRUE(commands::RecycleBinIsEmpty(0));
     EXPECT_FALSE(commands::RecycleBinIsEmpty(1));

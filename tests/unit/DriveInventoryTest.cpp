@@ -20,9 +20,8 @@ const LabelColor WindowTextLabel{true, 0};
 
 TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce) {
     FakeVolumeSystem system;
-    for (const char* root : {"A:\\", "E:\\", "C:\\", "Z:\\"}) {
+    for (const char* root : {"A:\\", "E:\\", "C:\\", "Z:\\"})
         system.Fixed(root, 10 * GiB, 5 * GiB);
-    }
     system.Add("D:\\", DriveType::CdRom, 1 * GiB, 0);
     system.Add("F:\\", DriveType::Remote, 100 * GiB, 10 * GiB);
     system.Fixed("G:\\", 20 * GiB, 5 * GiB).spaceFails = true;
@@ -46,30 +45,22 @@ TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce
 
 TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColourRules) {
     const struct {
-        std::uint64_t total[2], free[2];
+        std::uint64_t total[2], free[2]; // in twentieths of a GB
         std::uint64_t capacityGB, usedGB, freeGB, usedPercent, freePercent;
         LabelColor usedColor, freeColor;
     } cases[] = {
         // Below 1 GB in all: nothing counts, and the percentages are 0.
-        {{GiB / 2, 0}, {GiB / 4, 0}, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel},
+        {{10, 0}, {5, 0}, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel},
         // 1.9 GB and 0.5 GB give 1 GB.
-        {{GiB * 19 / 10, GiB / 2},
-         {GiB * 3 / 2, GiB / 4},
-         1,
-         0,
-         1,
-         0,
-         100,
-         WindowTextLabel,
-         BlueLabel},
-        {{60 * GiB, 40 * GiB}, {6 * GiB, 4 * GiB}, 100, 90, 10, 90, 10, RedLabel, BlueLabel},
-        {{60 * GiB, 40 * GiB}, {6 * GiB + GiB / 2, 3 * GiB}, 100, 90, 9, 90, 9, RedLabel, RedLabel},
-        {{60 * GiB, 40 * GiB}, {6 * GiB, 5 * GiB}, 100, 89, 11, 89, 11, WindowTextLabel, BlueLabel},
+        {{38, 10}, {30, 5}, 1, 0, 1, 0, 100, WindowTextLabel, BlueLabel},
+        {{1200, 800}, {120, 80}, 100, 90, 10, 90, 10, RedLabel, BlueLabel},
+        {{1200, 800}, {130, 60}, 100, 90, 9, 90, 9, RedLabel, RedLabel},
+        {{1200, 800}, {120, 100}, 100, 89, 11, 89, 11, WindowTextLabel, BlueLabel},
     };
     for (const auto& c : cases) {
         FakeVolumeSystem system;
-        system.Fixed("C:\\", c.total[0], c.free[0]);
-        system.Fixed("E:\\", c.total[1], c.free[1]);
+        system.Fixed("C:\\", c.total[0] * GiB / 20, c.free[0] * GiB / 20);
+        system.Fixed("E:\\", c.total[1] * GiB / 20, c.free[1] * GiB / 20);
         const drives::FixedDriveTotals t = DriveInventory(system).TakeSnapshot().totals;
         SCOPED_TRACE(c.usedGB);
         EXPECT_EQ((std::vector<std::uint64_t>{t.capacityGB, t.usedGB, t.freeGB, t.usedPercent,
@@ -135,9 +126,8 @@ TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
                                                              {0x12345, "1234-2345"},
                                                              {0xABC, "ABC-ABC"},
                                                              {0, "0-0"}};
-    for (const auto& [serial, text] : serials) {
+    for (const auto& [serial, text] : serials)
         EXPECT_EQ(drives::SerialNumberText(serial), std::string("Serial Number: ") + text);
-    }
 }
 
 TEST(VolumeFacts, FailedQuestionsKeepWhatWasHeldAndTheSnapshotSavesTheSpaceQuestion) {

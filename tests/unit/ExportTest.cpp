@@ -82,11 +82,7 @@ TEST(DriveReport, AVanishedDriveShowsItsOwnRootAndNoBorrowedFacts) {
 
 TEST(ExportTexts, DatesPathsMessagesAndTheClipboardText) {
     std::tm time{};
-    time.tm_year = 2000 - 1900;
-    time.tm_mon = 0;
-    time.tm_mday = 9;
-    time.tm_hour = 23;
-    time.tm_sec = 5;
+    time.tm_year = 2000 - 1900, time.tm_mday = 9, time.tm_hour = 23, time.tm_sec = 5;
     EXPECT_EQ(exports::ReportDateText(time), "01/09/00 23:00:05");
     // The extension is added unless the chosen name ends in it, in any case.
     const struct {
@@ -132,9 +128,8 @@ TEST(BitmapFile, HeadersOfTheTrueSizeAndDepthWithoutCompressionOrColourTable) {
                   (std::vector<std::uint32_t>{'B', 'M', 54 + image, 0, 54}));
         const auto bytes = exports::InfoHeaderBytes(info);
         std::vector<std::uint32_t> fields;
-        for (int offset : {0, 4, 8, 16, 20, 24, 28, 32, 36}) {
+        for (int offset : {0, 4, 8, 16, 20, 24, 28, 32, 36})
             fields.push_back(Read32(&bytes[offset]));
-        }
         EXPECT_EQ(fields, (std::vector<std::uint32_t>{40, 5, 3, 0, image, 2835, 3780, 0x01020304,
                                                       0x05060708}));
         EXPECT_EQ(bytes[12] | bytes[13] << 8, 1);

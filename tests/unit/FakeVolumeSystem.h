@@ -37,32 +37,23 @@ class FakeVolumeSystem : public drives::VolumeSystem {
     std::uint32_t LogicalDrives() override {
         ++logicalDrivesCalls;
         std::uint32_t letters = 0;
-        for (const auto& drive : drives_) {
+        for (const auto& drive : drives_)
             letters |= 1u << (drive.first[0] - 'A');
-        }
         return letters;
     }
     drives::DriveType QueryDriveType(const std::string& root) override {
         typeQueries.push_back(root);
-        const auto it = drives_.find(root);
-        return it == drives_.end() ? drives::DriveType::NoRootDir : it->second.type;
+        const FakeDrive* drive = Find(root);
+        return drive ? drive->type : drives::DriveType::NoRootDir;
     }
     bool QueryDiskFreeSpace(const std::string& root, drives::DiskSpace& space) override {
         ++spaceQueries;
-        const auto it = drives_.find(root);
-        const bool answered = it != drives_.end() && !it->second.spaceFails;
-        if (answered) {
-            space = it->second.space;
-        }
-        return answered;
+        const FakeDrive* drive = Find(root);
+        return drive && !drive->spaceFails && (space = drive->space, true);
     }
     bool QueryVolumeInformation(const std::string& root, drives::VolumeInformation& info) override {
-        const auto it = drives_.find(root);
-        const bool answered = it != drives_.end() && !it->second.infoFails;
-        if (answered) {
-            info = it->second.info;
-        }
-        return answered;
+        const FakeDrive* drive = Find(root);
+        return drive && !drive->infoFails && (info = drive->info, true);
     }
     bool QueryWindowsDirectory(std::string& directory) override {
         directory = windowsDirectory;
@@ -76,6 +67,10 @@ class FakeVolumeSystem : public drives::VolumeSystem {
     std::vector<std::string> typeQueries;
 
   private:
+    const FakeDrive* Find(const std::string& root) const {
+        const auto it = drives_.find(root);
+        return it == drives_.end() ? nullptr : &it->second;
+    }
     std::map<std::string, FakeDrive> drives_;
 };
 

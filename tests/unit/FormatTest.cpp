@@ -41,7 +41,6 @@ TEST(Colors, NamedColoursAreTheShownRgbValuesWithRedInTheLowByte) {
     } named[] = {{base::colors::DarkBlue, 25, 25, 112},   {base::colors::BrickRed, 178, 34, 34},
                  {base::colors::BarStart, 173, 216, 230}, {base::colors::BarEnd, 165, 42, 42},
                  {base::colors::Red, 255, 0, 0},          {base::colors::MediumBlue, 0, 0, 205}};
-    for (const auto& n : named) {
+    for (const auto& n : named)
         EXPECT_EQ(n.color, n.red | n.green << 8 | n.blue << 16);
-    }
 }

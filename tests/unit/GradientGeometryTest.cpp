@@ -132,9 +132,8 @@ TEST(BarText, OneIntegerWithFlagsAndUpToThreeWidthDigitsChangingColourAtTheFille
         {"%1000d", {}},    {"50%", {}},
         {"%", {}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(controls::FormatBarText(c.format, 47), c.text) << c.format;
-    }
     EXPECT_EQ(controls::FormatBarText("%100d", 47)->size(), 100u);
     EXPECT_EQ(controls::FormatBarText("%10d", 47)->size(), 10u);
 

@@ -38,14 +38,10 @@ TEST(IniPath, QualifyCompletesRelativePathsOnly) {
 }
 
 TEST(IniPath, StoredFlagFollowsTheLeadingNumber) {
-    EXPECT_FALSE(FlagFromText("0"));
-    EXPECT_TRUE(FlagFromText("1"));
-    EXPECT_TRUE(FlagFromText("5"));
-    EXPECT_TRUE(FlagFromText("-1"));
-    EXPECT_TRUE(FlagFromText("  2 and more"));
-    EXPECT_FALSE(FlagFromText("yes"));
-    EXPECT_FALSE(FlagFromText(""));
-    EXPECT_FALSE(FlagFromText("\x01\xff\x80garbage"));
+    for (const char* set : {"1", "5", "-1", "  2 and more"})
+        EXPECT_TRUE(FlagFromText(set)) << set;
+    for (const char* clear : {"0", "yes", "", "\x01\xff\x80garbage"})
+        EXPECT_FALSE(FlagFromText(clear)) << clear;
     EXPECT_EQ(FlagText(true), "1");
     EXPECT_EQ(FlagText(false), "0");
 }

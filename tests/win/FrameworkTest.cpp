@@ -134,14 +134,6 @@ TEST(Framework, ModalLoopDisablesTheOwnerPreTranslatesChildKeysAndEndsOnAQuitPos
     DestroyWindow(owner);
 }
 
-TEST(Framework, HandleOwnersReleaseOnceAfterAMove) {
-    const HFONT raw = CreateFontA(12, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
-    fw::Font first(raw);
-    { const fw::Font moved(std::move(first)); }
-    EXPECT_FALSE(first);
-    EXPECT_EQ(GetObjectType(raw), 0u);
-}
-
 namespace {
 std::string fatalError;
 WNDPROC beforeLater = nullptr;
@@ -152,7 +144,7 @@ LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM 
 }
 } // namespace
 
-TEST(FrameworkSubclass, AWindowIsLinkedOnceAndAnExceptionInItIsReported) {
+TEST(Framework, AWindowIsLinkedOnceAHandleFreedOnceAndAnExceptionReported) {
     HWND window = Create("STATIC", "", WS_POPUP, 0, 0, 10, 10);
     fw::Window first, second;
     ASSERT_TRUE(first.Subclass(window));
@@ -166,6 +158,12 @@ TEST(FrameworkSubclass, AWindowIsLinkedOnceAndAnExceptionInItIsReported) {
     dialog.DoModal();
     fw::SetFatalErrorHandler(previous);
     EXPECT_EQ(fatalError, "table full");
+    // A handle owner releases its handle once, after a move too.
+    const HFONT raw = CreateFontA(12, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
+    fw::Font owner(raw);
+    { const fw::Font moved(std::move(owner)); }
+    EXPECT_FALSE(owner);
+    EXPECT_EQ(GetObjectType(raw), 0u);
 }
 
 // An object gone while another procedure sits on top of its own leaves a working window.
