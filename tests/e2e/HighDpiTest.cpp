@@ -2,12 +2,15 @@
 // be read, so its pixels are compared with references drawn here at that DPI.
 #include "Orbelune.h"
 #include "base/Dpi.h"
+#include "controls/GradientGeometry.h"
+
+#include <commctrl.h>
 
 using namespace e2e;
 
 namespace {
 
-// The pixels, top-down, of a rectangle of the screen, or of `paint`'s
+// The 0xRRGGBB pixels, top-down, of a rectangle of the screen, or of `paint`'s
 // drawing of its size.
 struct Pixels {
     explicit Pixels(RECT area, const std::function<void(HDC)>& paint = nullptr)
@@ -37,11 +40,12 @@ struct Pixels {
         area.bottom = rows < 0 ? area.bottom : area.top + rows;
         return area;
     }
-    // The box around the pixels whose 0xRRGGBB colour `ink` takes.
-    RECT Box(const std::function<bool(unsigned rgb)>& ink) const {
+    unsigned At(int x, int y) const { return rgb[y * width + x] & 0xFFFFFF; }
+    // The box around the pixels that `ink` takes.
+    RECT Box(const std::function<bool(int x, unsigned rgb)>& ink) const {
         RECT box{width, height, 0, 0};
         for (LONG i = 0; i < width * height; ++i)
-            if (ink(rgb[i] & 0xFFFFFF))
+            if (ink(i % width, At(i % width, i / width)))
                 box = {std::min(box.left, i % width), std::min(box.top, i / width),
                        std::max(box.right, i % width + 1), std::max(box.bottom, i / width + 1)};
         return box;
@@ -49,6 +53,38 @@ struct Pixels {
     int width, height;
     std::vector<unsigned> rgb;
 };
+
+int Luminance(unsigned c) {
+    return (30 * int(c >> 16 & 0xFF) + 59 * int(c >> 8 & 0xFF) + 11 * int(c & 0xFF)) / 100;
+}
+
+// True when the program's `size`-pixel image of the icon shows somewhere on
+// `p`: all its opaque pixels (alike on black and on white), a quarter at least.
+bool ShowsIcon(const Pixels& p, int iconId, int size) {
+    static HMODULE exe = LoadLibraryExA(Env("ORBELUNE_EXE").c_str(), 0, LOAD_LIBRARY_AS_DATAFILE);
+    HICON icon = HICON(LoadImageA(exe, MAKEINTRESOURCEA(iconId), IMAGE_ICON, size, size, 0));
+    const RECT all{0, 0, size, size};
+    const auto on = [&](int brush) {
+        return Pixels(all, [&](HDC dc) {
+            FillRect(dc, &all, HBRUSH(GetStockObject(brush)));
+            DrawIconEx(dc, 0, 0, icon, size, size, 0, nullptr, DI_NORMAL);
+        });
+    };
+    const Pixels black = on(BLACK_BRUSH), white = on(WHITE_BRUSH);
+    DestroyIcon(icon);
+    for (int top = 0; top + size <= p.height; ++top)
+        for (int left = 0; left + size <= p.width; ++left) {
+            int matched = 0;
+            for (int i = 0; i < size * size && matched >= 0; ++i)
+                if (black.rgb[i] == white.rgb[i])
+                    matched = p.At(left + i % size, top + i / size) == black.At(i % size, i / size)
+                                  ? matched + 1
+                                  : -1;
+            if (matched >= size * size / 4)
+                return true;
+        }
+    return false;
+}
 
 // How the main window on the screen differs from its drawing at 144 DPI; "" when it does not.
 std::string Differences(HWND window) {
@@ -62,9 +98,7 @@ std::string Differences(HWND window) {
         {IDC_SERIAL, 12},       {IDC_FILE_SYSTEM, 12},   {IDC_MAX_NAME_LENGTH, 12},
         {IDC_SYSTEM_DRIVE, 12}, {IDC_DRIVE_COUNT, 12},   {IDC_TOTAL_CAPACITY, 12},
         {IDC_TOTAL_USED, 12},   {IDC_TOTAL_FREE, 12}};
-    const auto dark = [](unsigned c) { // by luminance
-        return 30 * int(c >> 16 & 0xFF) + 59 * int(c >> 8 & 0xFF) + 11 * int(c & 0xFF) < 12800;
-    };
+    const auto dark = [](int, unsigned c) { return Luminance(c) < 128; };
     for (const auto& [id, height] : labels) {
         const bool group = id == IDC_DRIVE_GROUP || id == IDC_SUMMARY_GROUP;
         const UINT format = group ? DT_SINGLELINE : DT_WORDBREAK | DT_EXPANDTABS;
@@ -87,6 +121,21 @@ std::string Differences(HWND window) {
             std::abs((ink.bottom - ink.top) - (want.bottom - want.top)) > 2)
             found += text + " is not drawn in its font; ";
     }
+    // The percentage is centred on the bar: white over the gradient, black beyond.
+    HWND bar = GetDlgItem(window, IDC_USED_BAR);
+    const Pixels p(bar);
+    const int filled = *controls::FilledEnd(int(*Send(bar, PBM_GETPOS)), 0, 100, p.width);
+    const RECT text = p.Box(
+        [&](int x, unsigned c) { return x < filled ? Luminance(c) > 240 : Luminance(c) < 100; });
+    if (std::abs(text.left + text.right - p.width) > 2 ||
+        std::abs(text.top + text.bottom - p.height) > 3)
+        found += "the bar's percentage is not centred; ";
+    // Icons of 16 pixels at 96 DPI come from their own 24-pixel images.
+    const int icons[][2] = {
+        {IDOK, IDI_EXIT}, {IDC_TRANSPARENCY, IDI_TRANSPARENCY}, {IDC_DRIVE_COMBO, IDI_APP}};
+    for (const auto& [id, icon] : icons)
+        if (!ShowsIcon(Pixels(GetDlgItem(window, id)), icon, 24))
+            found += "not the 24-pixel icon " + std::to_string(icon) + "; ";
     return found;
 }
 
@@ -94,7 +143,7 @@ std::string Differences(HWND window) {
 
 // The screen shows a painting a moment after it was made: the checks are made
 // again until they pass or the time is up.
-TEST(HighDpi_Window, LabelsAndMenuAreDrawnAtTheDpi) {
+TEST(HighDpi_Window, LabelsBarIconsAndMenuAreDrawnAtTheDpi) {
     App app;
     ASSERT_NE(app.window, nullptr);
     SetCursorPos(0, 0); // no button under the pointer
@@ -102,7 +151,8 @@ TEST(HighDpi_Window, LabelsAndMenuAreDrawnAtTheDpi) {
     WaitUntil([&] { return (found = Differences(app.window)).empty(); });
     EXPECT_EQ(found, "");
     // The context menu's rows, the first one selected and so filled with the
-    // selection colour inside a one-pixel frame, are one and a half times as tall.
+    // selection colour inside a one-pixel frame, are one and a half times as
+    // tall; its icons come from their 24-pixel images.
     ASSERT_TRUE(app.UseMenu(false, {VK_DOWN}));
     const COLORREF s = GetSysColor(COLOR_HIGHLIGHT);
     const unsigned selection = RGB(GetBValue(s), GetGValue(s), GetRValue(s)); // as 0xRRGGBB
@@ -110,9 +160,10 @@ TEST(HighDpi_Window, LabelsAndMenuAreDrawnAtTheDpi) {
         RECT area{};
         GetWindowRect(FindWindowOf(app.Id(), kMenuClass), &area);
         const Pixels p(area);
-        const RECT row = p.Box([&](unsigned c) { return c == selection; });
+        const RECT row = p.Box([&](int, unsigned c) { return c == selection; });
         const int height = row.bottom - row.top + 2;
-        found = height == 20 * 3 / 2 ? "" : "rows " + std::to_string(height) + " pixels tall";
+        found = (height == 20 * 3 / 2 ? "" : "rows " + std::to_string(height) + " pixels tall; ") +
+                (ShowsIcon(p, IDI_REDUCE, 24) ? "" : "not the 24-pixel icon of Reduce");
         return found.empty();
     });
     EXPECT_EQ(found, "");

@@ -168,12 +168,6 @@ inline std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<none>";
 }
-inline void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-inline bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 inline std::string Env(const char* name) {
     char value[MAX_PATH] = "";
@@ -182,9 +176,6 @@ inline std::string Env(const char* name) {
 }
 inline std::string Scratch(const std::string& name) {
     return Env("ORBELUNE_SCRATCH") + name;
-}
-inline bool StartsWith(const std::string& text, const std::string& head) {
-    return text.rfind(head, 0) == 0;
 }
 
 // What a command of the host system prints about a file, given to it last.

@@ -131,6 +131,7 @@ TEST(RecycleBinMessage, SizeTableBoundariesAndTheSingular) {
         {1048576, 3, "Deleted: 3 elements.\r\nReleased: 1024 KB."},
         {1048577, 3, "Deleted: 3 elements.\r\nReleased about: 1 MB."},
         {1073741824, 3, "Deleted: 3 elements.\r\nReleased about: 1024 MB."},
+        {1073741825, 3, "Deleted: 3 elements.\r\nReleased about: 1 GB."},
         {5LL << 40, 3, "Deleted: 3 elements.\r\nReleased about: 5120 GB."},
         {500, 1, "Deleted: 1 element.\r\nReleased: 500 Bytes."},
         {4096, 1, "Deleted: 1 element.\r\nReleased: 4 KB."},

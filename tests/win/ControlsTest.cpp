@@ -53,27 +53,20 @@ TEST(GradientTextBar, BandsOverTheFilledPartAndTheTextColourChangesAtItsEnd) {
     DestroyWindow(window);
 }
 
-namespace {
-int liveItems = 0;
-struct CountingItem : CMenuXPItem {
-    CountingItem() : CMenuXPItem(7, "Item", CopyIcon(LoadIconA(nullptr, IDI_ASTERISK))) {
-        ++liveItems;
-    }
-    ~CountingItem() override { --liveItems; }
-};
-} // namespace
-
 // The context menu is flat and its submenu in the button style.
 TEST(MenuXP, SelectedItemsAndSeparatorsAreDrawnAndDeletingTheMenuFreesEverything) {
     HMENU topHandle = nullptr, subHandle = nullptr;
     HICON icon = nullptr;
+    ULONG_PTR records[2] = {};
     {
         auto top = std::make_unique<CMenuXP>(), sub = std::make_unique<CMenuXP>();
         ASSERT_TRUE(top->CreatePopupMenu() && sub->CreatePopupMenu());
         top->SetStyle(CMenuXP::MenuStyleFlat);
         topHandle = top->GetHandle();
         subHandle = sub->GetHandle();
-        auto item = std::make_unique<CountingItem>();
+        auto item = std::make_unique<CMenuXPItem>(7, "Item", CopyIcon(LoadIconA(0, IDI_ASTERISK)));
+        auto options = std::make_unique<CMenuXPItem>(8, "Options", nullptr);
+        records[0] = ULONG_PTR(item.get()), records[1] = ULONG_PTR(options.get());
         const CMenuXPItem separator;
         icon = item->icon.Get();
         for (CMenuXP* menu : {top.get(), sub.get()}) {
@@ -91,10 +84,11 @@ TEST(MenuXP, SelectedItemsAndSeparatorsAreDrawnAndDeletingTheMenuFreesEverything
             EXPECT_EQ(draw(separator, 0, 6)->At(150, 1), GetSysColor(COLOR_MENU));
         }
         EXPECT_TRUE(sub->AppendItem(0, std::move(item)) && sub->AppendSeparator());
-        EXPECT_TRUE(top->AppendPopup(0, std::move(sub), std::make_unique<CountingItem>()));
-        EXPECT_EQ(liveItems, 2);
+        EXPECT_TRUE(top->AppendPopup(0, std::move(sub), std::move(options)));
+        EXPECT_NE(CMenuXPItem::FromItemData(records[1]), nullptr);
     }
-    EXPECT_EQ(liveItems, 0);
+    for (const ULONG_PTR record : records)
+        EXPECT_EQ(CMenuXPItem::FromItemData(record), nullptr) << "a record left";
     EXPECT_FALSE(IsMenu(topHandle) || IsMenu(subHandle));
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(icon, &info));

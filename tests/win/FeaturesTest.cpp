@@ -17,6 +17,7 @@
 
 #include <cstddef>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -294,17 +295,9 @@ TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThenThatItIsEmpty) {
 // A library with a system library's name beside the program is never loaded: a
 // copy of this program runs next to a planted UXTHEME.DLL (see main.cpp).
 TEST(SystemLibrary, APlantedCopyBesideTheProgramIsNeverLoaded) {
-    char own[MAX_PATH] = {}, current[MAX_PATH] = {};
+    char own[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, own, MAX_PATH);
-    GetCurrentDirectoryA(MAX_PATH, current);
-    const std::string built = std::string(own).substr(0, std::string(own).find_last_of('\\'));
-    const std::string folder =
-        std::string(current) + "\\planted-" + std::to_string(GetCurrentProcessId());
-    const std::string copy = folder + "\\win_tests.exe";
-    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    ASSERT_TRUE(CopyFileA(own, copy.c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA((built + "\\planted\\UXTHEME.DLL").c_str(),
-                          (folder + "\\UXTHEME.DLL").c_str(), FALSE));
+    const std::string copy = std::string(own, std::strrchr(own, '\\')) + "\\planted\\win_tests.exe";
     EXPECT_EQ(_spawnl(_P_WAIT, copy.c_str(), "win_tests", "--planted-bare", nullptr), 2)
         << "a plain load takes the planted copy";
     EXPECT_EQ(_spawnl(_P_WAIT, copy.c_str(), "win_tests", "--planted-check", nullptr), 0);

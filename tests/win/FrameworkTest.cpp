@@ -136,12 +136,6 @@ TEST(Framework, ModalLoopDisablesTheOwnerPreTranslatesChildKeysAndEndsOnAQuitPos
 
 namespace {
 std::string fatalError;
-WNDPROC beforeLater = nullptr;
-int laterCalls = 0;
-LRESULT CALLBACK LaterSubclass(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    ++laterCalls;
-    return CallWindowProcA(beforeLater, window, message, wParam, lParam);
-}
 } // namespace
 
 TEST(Framework, AWindowIsLinkedOnceAHandleFreedOnceAndAnExceptionReported) {
@@ -164,24 +158,6 @@ TEST(Framework, AWindowIsLinkedOnceAHandleFreedOnceAndAnExceptionReported) {
     { const fw::Font moved(std::move(owner)); }
     EXPECT_FALSE(owner);
     EXPECT_EQ(GetObjectType(raw), 0u);
-}
-
-// An object gone while another procedure sits on top of its own leaves a working window.
-TEST(FrameworkSubclass, ObjectGoneUnderALaterSubclassLeavesAWorkingWindow) {
-    HWND window = Create("STATIC", "", WS_POPUP, 0, 0, 10, 10);
-    {
-        fw::Window object;
-        ASSERT_TRUE(object.Subclass(window));
-        beforeLater = reinterpret_cast<WNDPROC>(
-            SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterSubclass)));
-    }
-    EXPECT_EQ(fw::Window::FromHandle(window), nullptr);
-    SetWindowTextA(window, "plain");
-    char text[16] = {};
-    GetWindowTextA(window, text, sizeof text);
-    EXPECT_STREQ(text, "plain");
-    EXPECT_GT(laterCalls, 0);
-    DestroyWindow(window);
 }
 
 namespace {
