@@ -55,6 +55,17 @@ class Spans {
 };
 const int BarIds[] = {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_USED_BAR, IDC_TOTAL_FREE_BAR};
 
+// The selected drive's volume query, as every refresh makes it.
+void SelectedVolumeQuery(const std::string& selectedRoot) {
+    char volumeName[256];
+    char fileSystemName[256];
+    DWORD serial = 0;
+    DWORD maxComponent = 0;
+    DWORD flags = 0;
+    GetVolumeInformationA(selectedRoot.c_str(), volumeName, sizeof volumeName, &serial,
+                          &maxComponent, &flags, fileSystemName, sizeof fileSystemName);
+}
+
 // The least a refresh must ask the system: which letters exist, the type of
 // each, the space of each fixed drive and the selected drive's volume.
 void MinimalRefreshQueries(const std::string& selectedRoot) {
@@ -68,13 +79,7 @@ void MinimalRefreshQueries(const std::string& selectedRoot) {
             GetDiskFreeSpaceExA(root, &available, &total, &free);
         }
     }
-    char volumeName[256];
-    char fileSystemName[256];
-    DWORD serial = 0;
-    DWORD maxComponent = 0;
-    DWORD flags = 0;
-    GetVolumeInformationA(selectedRoot.c_str(), volumeName, sizeof volumeName, &serial,
-                          &maxComponent, &flags, fileSystemName, sizeof fileSystemName);
+    SelectedVolumeQuery(selectedRoot);
 }
 
 // What a refresh asked before it took one snapshot: three passes over all
@@ -91,13 +96,7 @@ void ThreePassRefreshQueries(const std::string& selectedRoot) {
         }
     }
     GetDiskFreeSpaceExA(selectedRoot.c_str(), &available, &total, &free);
-    char volumeName[256];
-    char fileSystemName[256];
-    DWORD serial = 0;
-    DWORD maxComponent = 0;
-    DWORD flags = 0;
-    GetVolumeInformationA(selectedRoot.c_str(), volumeName, sizeof volumeName, &serial,
-                          &maxComponent, &flags, fileSystemName, sizeof fileSystemName);
+    SelectedVolumeQuery(selectedRoot);
 }
 
 // One pass of the type query over all roots; the fixed roots are collected.
