@@ -37,21 +37,21 @@ constexpr int CallsPerBlock = 10;
 // Milliseconds between the ends of consecutive steps.
 class Spans {
   public:
-    Spans() : last_(bench::NowMs()) {}
+    Spans() : last(bench::NowMs()) {}
     void Mark(const std::string& step) {
         const double now = bench::NowMs();
-        steps_.emplace_back(step, now - last_);
-        last_ = now;
+        steps.emplace_back(step, now - last);
+        last = now;
     }
     void Print() const {
-        for (const auto& step : steps_) {
+        for (const auto& step : steps) {
             std::printf("span %.3f %s\n", step.second, step.first.c_str());
         }
     }
 
   private:
-    double last_;
-    std::vector<std::pair<std::string, double>> steps_;
+    double last;
+    std::vector<std::pair<std::string, double>> steps;
 };
 const int BarIds[] = {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_USED_BAR, IDC_TOTAL_FREE_BAR};
 
@@ -135,47 +135,47 @@ template <typename Action> double MedianPerCall(int blocks, Action action) {
 // window's hook for code that runs once it is initialised.
 class Bench {
   public:
-    Bench(CMainDialog& dialog, std::string mode, std::vector<int> counts, double startMs,
-          Spans& spans)
-        : dialog_(dialog), mode_(std::move(mode)), counts_(std::move(counts)), startMs_(startMs),
-          spans_(spans) {
-        dialog_.afterInitDialog = [this](CMainDialog&) { Run(); };
-        dialog_.startupStepDone = [this](const char* step) { spans_.Mark(step); };
+    Bench(CMainDialog& mainDialog, std::string benchMode, std::vector<int> blockCounts,
+          double startedMs, Spans& startupSpans)
+        : dialog(mainDialog), mode(std::move(benchMode)), counts(std::move(blockCounts)),
+          startMs(startedMs), spans(startupSpans) {
+        dialog.afterInitDialog = [this](CMainDialog&) { Run(); };
+        dialog.startupStepDone = [this](const char* step) { spans.Mark(step); };
     }
 
   private:
     void Run() {
-        initDialogMs_ = bench::NowMs() - startMs_;
-        spans_.Mark("until the modal loop runs");
+        initDialogMs = bench::NowMs() - startMs;
+        spans.Mark("until the modal loop runs");
         UpdateNow();
-        spans_.Mark("first paint");
-        if (mode_ == "startup") {
-            spans_.Print();
+        spans.Mark("first paint");
+        if (mode == "startup") {
+            spans.Print();
             std::printf("repaint whole-window %.3f\n", MedianPerCall(5, [this] {
                             RedrawWindow(GetHwnd(), nullptr, nullptr,
                                          RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW |
                                              RDW_ALLCHILDREN);
                         }));
-        } else if (mode_ == "refresh") {
+        } else if (mode == "refresh") {
             MeasureRefresh();
         } else {
             MeasureSteadiness();
         }
-        dialog_.EndDialog(IDOK);
+        dialog.EndDialog(IDOK);
     }
 
-    HWND GetHwnd() const { return dialog_.GetHwnd(); }
-    HWND GetDlgItem(int id) const { return dialog_.GetDlgItem(id); }
+    HWND GetHwnd() const { return dialog.GetHwnd(); }
+    HWND GetDlgItem(int id) const { return dialog.GetDlgItem(id); }
 
     void UpdateNow() { RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN); }
 
-    void Refresh() { dialog_.ShowSelectedDrive(); }
+    void Refresh() { dialog.ShowSelectedDrive(); }
     void RefreshAndPaint() {
-        dialog_.ShowSelectedDrive();
+        dialog.ShowSelectedDrive();
         UpdateNow();
     }
-    void MinimalQueries() { MinimalRefreshQueries(selectedRoot_); }
-    void ThreePassQueries() { ThreePassRefreshQueries(selectedRoot_); }
+    void MinimalQueries() { MinimalRefreshQueries(selectedRoot); }
+    void ThreePassQueries() { ThreePassRefreshQueries(selectedRoot); }
 
     // Milliseconds per call of one block of calls.
     template <void (Bench::*Action)()> double TimeBlock() {
@@ -187,13 +187,13 @@ class Bench {
     }
 
     void MeasureRefresh() {
-        selectedRoot_ = dialog_.SelectedDriveRoot();
+        selectedRoot = dialog.SelectedDriveRoot();
         std::vector<double> minimal;
         std::vector<double> threePass;
         std::vector<double> refresh;
         std::vector<double> refreshPainted;
         TimeBlock<&Bench::RefreshAndPaint>(); // warm-up
-        for (int block = 0; block < counts_[0]; ++block) {
+        for (int block = 0; block < counts[0]; ++block) {
             minimal.push_back(TimeBlock<&Bench::MinimalQueries>());
             threePass.push_back(TimeBlock<&Bench::ThreePassQueries>());
             refresh.push_back(TimeBlock<&Bench::Refresh>());
@@ -201,7 +201,7 @@ class Bench {
         }
         const LRESULT drives = SendMessageA(GetDlgItem(IDC_DRIVE_COMBO), CB_GETCOUNT, 0, 0);
         std::printf("refresh drives %d\n", static_cast<int>(drives));
-        std::printf("refresh init-dialog %.4f\n", initDialogMs_);
+        std::printf("refresh init-dialog %.4f\n", initDialogMs);
         std::printf("refresh minimal-queries %.4f\n", bench::Median(minimal));
         std::printf("refresh three-pass-queries %.4f\n", bench::Median(threePass));
         std::printf("refresh show-selected-drive %.4f\n", bench::Median(refresh));
@@ -209,17 +209,17 @@ class Bench {
         // Where the time of the queries goes.
         std::vector<std::string> fixedRoots;
         std::printf("refresh type-pass-24-roots %.4f\n",
-                    MedianPerCall(counts_[0], [&] { DriveTypePass(fixedRoots); }));
+                    MedianPerCall(counts[0], [&] { DriveTypePass(fixedRoots); }));
         std::printf("refresh free-space-pass-%d-roots %.4f\n", static_cast<int>(fixedRoots.size()),
-                    MedianPerCall(counts_[0], [&] { FreeSpacePass(fixedRoots); }));
+                    MedianPerCall(counts[0], [&] { FreeSpacePass(fixedRoots); }));
         std::printf("refresh drive-type-of-fixed-root %.4f\n",
-                    MedianPerCall(counts_[0], [&] { GetDriveTypeA(selectedRoot_.c_str()); }));
+                    MedianPerCall(counts[0], [&] { GetDriveTypeA(selectedRoot.c_str()); }));
         std::printf("refresh set-texts-unchanged %.4f\n",
-                    MedianPerCall(counts_[0], [&] { SetTextsAgain(); }));
+                    MedianPerCall(counts[0], [&] { SetTextsAgain(); }));
         std::printf("refresh set-bars-unchanged %.4f\n",
-                    MedianPerCall(counts_[0], [&] { SetBarsAgain(); }));
+                    MedianPerCall(counts[0], [&] { SetBarsAgain(); }));
         std::printf("refresh drive-type-of-unused-letter %.4f\n",
-                    MedianPerCall(counts_[0], [] { GetDriveTypeA("Y:\\"); }));
+                    MedianPerCall(counts[0], [] { GetDriveTypeA("Y:\\"); }));
     }
 
     // The labels and captions a refresh writes, written again with their own text.
@@ -329,11 +329,11 @@ class Bench {
         bench::TakeSnapshot();
         const bench::ResourceSnapshot start = bench::TakeSnapshot();
         bench::ResourceSnapshot previous = start;
-        Stage<&Bench::RefreshAndPaint>("refreshes", counts_[0], previous);
-        Stage<&Bench::OpenAndClosePlainMenu>("plain-menus", counts_[1], previous);
-        Stage<&Bench::LoadAndDestroyIcons>("icon-loads", counts_[1], previous);
-        Stage<&Bench::OpenAndCloseContextMenu>("context-menus", counts_[1], previous);
-        Stage<&Bench::RepaintBars>("bar-repaints", counts_[2], previous);
+        Stage<&Bench::RefreshAndPaint>("refreshes", counts[0], previous);
+        Stage<&Bench::OpenAndClosePlainMenu>("plain-menus", counts[1], previous);
+        Stage<&Bench::LoadAndDestroyIcons>("icon-loads", counts[1], previous);
+        Stage<&Bench::OpenAndCloseContextMenu>("context-menus", counts[1], previous);
+        Stage<&Bench::RepaintBars>("bar-repaints", counts[2], previous);
         std::printf("%s", bench::CompareSnapshots("all", start, previous).c_str());
         std::printf("steady menu-objects-alive %d\n", fw::Menu::LiveCount());
         std::printf("steady texts-after %s | %s\n", GetDlgItemTextString(IDC_DRIVE_COUNT).c_str(),
@@ -346,19 +346,19 @@ class Bench {
         return text;
     }
 
-    CMainDialog& dialog_;
-    std::string mode_;
-    std::vector<int> counts_;
-    double startMs_;
-    Spans& spans_;
-    double initDialogMs_ = 0.0;
-    std::string selectedRoot_;
+    CMainDialog& dialog;
+    std::string mode;
+    std::vector<int> counts;
+    double startMs;
+    Spans& spans;
+    double initDialogMs = 0.0;
+    std::string selectedRoot;
 };
 
 class BenchApp : public fw::Application {
   public:
     BenchApp(std::string mode, std::vector<int> counts)
-        : mode_(std::move(mode)), counts_(std::move(counts)) {}
+        : mode(std::move(mode)), counts(std::move(counts)) {}
 
     bool InitInstance() override {
         Spans spans;
@@ -372,7 +372,7 @@ class BenchApp : public fw::Application {
         {
             const double start = bench::NowMs();
             CMainDialog dialog;
-            Bench bench(dialog, mode_, counts_, start, spans);
+            Bench bench(dialog, mode, counts, start, spans);
             mainWindow = &dialog;
             dialog.DoModal();
             mainWindow = nullptr;
@@ -382,8 +382,8 @@ class BenchApp : public fw::Application {
     }
 
   private:
-    std::string mode_;
-    std::vector<int> counts_;
+    std::string mode;
+    std::vector<int> counts;
 };
 
 } // namespace

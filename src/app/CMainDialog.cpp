@@ -254,17 +254,7 @@ LRESULT CMainDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {
 }
 
 BOOL CMainDialog::PaintBackground(HDC dc) {
-    // The previous call's pen is no longer selected anywhere, so it can go now.
-    backgroundPen.Reset(
-        CreatePen(PS_SOLID, base::Scale(1, CurrentDpi()), GetSysColor(COLOR_WINDOW)));
-    fw::SelectGuard pen(dc, backgroundPen.Get());
-    RECT client{};
-    GetClientRect(GetHwnd(), &client);
-    for (int y = 0; y <= client.bottom; ++y) {
-        MoveToEx(dc, 0, y, nullptr);
-        LineTo(dc, client.right, y);
-    }
-    return TRUE;
+    return background.Paint(GetHwnd(), dc, GetSysColor(COLOR_WINDOW), CurrentDpi());
 }
 
 LRESULT CMainDialog::OnCtlColor(WPARAM, LPARAM) {

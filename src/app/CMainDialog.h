@@ -7,6 +7,7 @@
 #include "commands/CShortcut.h"
 #include "controls/CBalloonTip.h"
 #include "controls/CImageButton.h"
+#include "controls/CWindowBackground.h"
 #include "drives/CDriveView.h"
 #include "drives/CWin32VolumeSystem.h"
 #include "drives/DriveInventory.h"
@@ -115,7 +116,7 @@ class CMainDialog : public CTrayIconDialog {
     CImageButton exitButton;
     CImageButton transparencyButton;
     CBalloonTip balloonTip;
-    fw::Pen backgroundPen;
+    CWindowBackground background;
 
     CTransparencySettings settings;
     CReportFile reportFile{*this, driveView, shellLauncher};

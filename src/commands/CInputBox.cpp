@@ -41,7 +41,7 @@ BOOL CALLBACK MoveButton(HWND child, LPARAM lParam) {
 
 } // namespace
 
-CInputBox::CInputBox(HWND parent) : parent_(parent) {}
+CInputBox::CInputBox(HWND parent) : parent(parent) {}
 
 CInputBox::~CInputBox() {
     if (fw::IsWindowCreateHooked()) {
@@ -60,8 +60,8 @@ const fw::MessageMap& CInputBox::Messages() {
 }
 
 int CInputBox::Show(const char* prompt, std::string* result, UINT) {
-    result_ = result;
-    edit_ = nullptr;
+    answerText = result;
+    edit = nullptr;
     fw::HookNextWindowCreate(*this, "#32770");
     const int answer = fw::AppMessageBox(prompt, MB_ICONQUESTION);
     fw::UnhookWindowCreate();
@@ -90,29 +90,29 @@ LRESULT CInputBox::OnInitDialog(WPARAM, LPARAM) {
     CenterOverParent();
 
     const commands::Rect& e = layout.edit;
-    edit_ = CreateWindowExA(0, "EDIT", "", EditStyle, e.left, e.top, e.Width(), e.Height(), box,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_INPUT_EDIT)),
-                            fw::ResourceInstance(), nullptr);
+    edit = CreateWindowExA(0, "EDIT", "", EditStyle, e.left, e.top, e.Width(), e.Height(), box,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_INPUT_EDIT)),
+                           fw::ResourceInstance(), nullptr);
     // Without an edit control the box stays a plain message box, only taller.
-    if (edit_ == nullptr) {
+    if (edit == nullptr) {
         return result;
     }
-    SendMessageA(edit_, WM_SETFONT, font, TRUE);
-    SetFocus(edit_);
+    SendMessageA(edit, WM_SETFONT, font, TRUE);
+    SetFocus(edit);
     ButtonMove move{layout.buttonShift, layout.buttonTop};
     EnumChildWindows(box, MoveButton, reinterpret_cast<LPARAM>(&move));
     return result;
 }
 
 void CInputBox::OnEditKillFocus() {
-    if (result_ == nullptr || edit_ == nullptr) {
+    if (answerText == nullptr || edit == nullptr) {
         return;
     }
-    const int length = GetWindowTextLengthA(edit_);
+    const int length = GetWindowTextLengthA(edit);
     std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    const int copied = GetWindowTextA(edit_, &text[0], length + 1);
+    const int copied = GetWindowTextA(edit, &text[0], length + 1);
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-    *result_ = text;
+    *answerText = text;
 }
 
 void CInputBox::CenterOverParent() {
@@ -121,8 +121,8 @@ void CInputBox::CenterOverParent() {
     RECT work = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     RECT area = work;
-    if (parent_ != nullptr && IsWindowVisible(parent_)) {
-        GetWindowRect(parent_, &area);
+    if (parent != nullptr && IsWindowVisible(parent)) {
+        GetWindowRect(parent, &area);
     }
     const int width = box.right - box.left;
     const int height = box.bottom - box.top;

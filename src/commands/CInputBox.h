@@ -25,7 +25,7 @@ class CInputBox : public fw::Window {
 
     void CenterOverParent();
 
-    HWND parent_ = nullptr;
-    HWND edit_ = nullptr;
-    std::string* result_ = nullptr;
+    HWND parent = nullptr;
+    HWND edit = nullptr;
+    std::string* answerText = nullptr; // the caller's string
 };

@@ -2,6 +2,7 @@
 
 #include "commands/ShortcutNames.h"
 #include "framework/Handles.h"
+#include "framework/SystemScopes.h"
 
 #include <objidl.h>
 #include <shlobj.h>
@@ -66,29 +67,23 @@ int CShortcut::CreateShortcut(const std::string& target, const std::string& name
         return 0;
     }
 
-    const HRESULT com = CoInitialize(nullptr);
-    int result = 0;
-    {
-        fw::ComPtr<IShellLinkA> link;
-        fw::ComPtr<IPersistFile> file;
-        if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER,
-                                       IID_IShellLinkA, link.PutVoid()))) {
-            link->SetPath(targetPath.c_str());
-            link->SetDescription(description.c_str());
-            if (!arguments.empty()) {
-                link->SetArguments(arguments.c_str());
-            }
-            if (!iconPath.empty()) {
-                link->SetIconLocation(iconPath.c_str(), iconIndex);
-            }
-            if (SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) &&
-                SUCCEEDED(file->Save(wideLinkPath.c_str(), TRUE))) {
-                result = 1;
-            }
-        }
+    const fw::ComInitialization com;
+    fw::ComPtr<IShellLinkA> link;
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
+                                link.PutVoid()))) {
+        return 0;
     }
-    if (SUCCEEDED(com)) {
-        CoUninitialize();
+    link->SetPath(targetPath.c_str());
+    link->SetDescription(description.c_str());
+    if (!arguments.empty()) {
+        link->SetArguments(arguments.c_str());
     }
-    return result;
+    if (!iconPath.empty()) {
+        link->SetIconLocation(iconPath.c_str(), iconIndex);
+    }
+    fw::ComPtr<IPersistFile> file;
+    return SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.PutVoid())) &&
+                   SUCCEEDED(file->Save(wideLinkPath.c_str(), TRUE))
+               ? 1
+               : 0;
 }

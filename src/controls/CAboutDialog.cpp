@@ -89,15 +89,7 @@ bool CAboutDialog::PreTranslateMessage(MSG& message) {
 }
 
 BOOL CAboutDialog::PaintBackground(HDC dc) {
-    const int width = base::Scale(1, fw::WindowDpi(GetHwnd()));
-    backgroundPen.Reset(CreatePen(PS_SOLID, width, AboutBkColor));
-    fw::SelectGuard penGuard(dc, backgroundPen.Get());
-    GetClientRect(GetHwnd(), &clientRect);
-    for (LONG y = 0; y <= clientRect.bottom; ++y) {
-        MoveToEx(dc, 0, y, nullptr);
-        LineTo(dc, clientRect.right, y);
-    }
-    return TRUE;
+    return background.Paint(GetHwnd(), dc, AboutBkColor, fw::WindowDpi(GetHwnd()));
 }
 
 LRESULT CAboutDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {

@@ -5,6 +5,7 @@
 #include "controls/CBalloonTip.h"
 #include "controls/CColorLabel.h"
 #include "controls/CImageButton.h"
+#include "controls/CWindowBackground.h"
 #include "framework/Handles.h"
 #include "tray/CTrayIconDialog.h"
 
@@ -37,8 +38,7 @@ class CAboutDialog : public CTrayIconDialog {
     void OnVisitHomePage();
 
     base::ShellLauncher& launcher;
-    fw::Pen backgroundPen;
-    RECT clientRect{};
+    CWindowBackground background;
     HBRUSH controlColorBrush = nullptr;
     fw::Font aboutFont;
     CColorLabel aboutLabel;

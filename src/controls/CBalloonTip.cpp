@@ -44,9 +44,9 @@ const fw::MessageMap& CBalloonTip::Messages() {
     return map;
 }
 
-BOOL CBalloonTip::Create(HWND parent) {
+BOOL CBalloonTip::Create(HWND parentWindow) {
     // The popup itself is made when a tip is first due: most runs never show one.
-    parent_ = parent;
+    parent = parentWindow;
     PickFont();
     return TRUE;
 }
@@ -55,7 +55,7 @@ bool CBalloonTip::CreatePopup() {
     if (IsAttached())
         return true;
     fw::HookNextWindowCreate(*this, ClassName);
-    HWND created = CreateWindowExA(0, ClassName, nullptr, WS_POPUP, 0, 0, 0, 0, parent_, nullptr,
+    HWND created = CreateWindowExA(0, ClassName, nullptr, WS_POPUP, 0, 0, 0, 0, parent, nullptr,
                                    fw::ResourceInstance(), nullptr);
     fw::UnhookWindowCreate();
     PickFont();

@@ -59,7 +59,7 @@ class CBalloonTip : public fw::Window {
     void Hide();
     bool CreatePopup();
 
-    HWND parent_ = nullptr;
+    HWND parent = nullptr;
     POINT anchor{0, 0};
     std::string text;
     UINT_PTR timerId = 0;

@@ -16,11 +16,8 @@ const fw::MessageMap& CColorLabel::Messages() {
 }
 
 void CColorLabel::SetLabelTextColor(COLORREF color) {
-    const COLORREF wanted = color == SystemColor ? GetSysColor(COLOR_BTNTEXT) : color;
-    if (wanted != labelTextColor) {
-        labelTextColor = wanted;
-        Repaint();
-    }
+    labelTextColor = color == SystemColor ? GetSysColor(COLOR_BTNTEXT) : color;
+    Repaint();
 }
 
 void CColorLabel::SetLabelBkColor(COLORREF color) {

@@ -70,7 +70,7 @@ void CImageButton::SetDpi(int newDpi) {
 }
 
 void CImageButton::EnableTheme(bool enable) {
-    themeEnabled = enable ? TRUE : FALSE;
+    themeEnabled = enable;
     Redraw();
 }
 
@@ -79,10 +79,9 @@ bool CImageButton::IsThemed() const {
 }
 
 void CImageButton::Redraw() {
-    // Painted with the window's next paint: the set-up changes a button several
-    // times before it is first shown.
+    // Nothing is painted while the window is hidden, as during its set-up.
     if (IsAttached())
-        InvalidateRect(GetHwnd(), nullptr, TRUE);
+        RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 void CImageButton::SendClick() {
@@ -100,7 +99,7 @@ LRESULT CImageButton::OnGetDlgCode(WPARAM, LPARAM lParam) {
 LRESULT CImageButton::OnDoubleClick(WPARAM, LPARAM) {
     // The second press of a double-click counts as a click of its own.
     Send(BM_SETSTATE, TRUE);
-    keyPressPending = TRUE;
+    keyPressPending = true;
     SetCapture(GetHwnd());
     return 0;
 }
@@ -108,7 +107,7 @@ LRESULT CImageButton::OnDoubleClick(WPARAM, LPARAM) {
 LRESULT CImageButton::OnButtonUp(WPARAM, LPARAM) {
     if (keyPressPending) {
         Send(BM_SETSTATE, FALSE);
-        keyPressPending = FALSE;
+        keyPressPending = false;
         SendClick();
         if (!IsAttached())
             return 0;
@@ -132,7 +131,7 @@ LRESULT CImageButton::OnKillFocus(WPARAM, LPARAM) {
 void CImageButton::EndPress() {
     // A release elsewhere ends the held look without a click.
     if (keyPressPending) {
-        keyPressPending = FALSE;
+        keyPressPending = false;
         Send(BM_SETSTATE, FALSE);
     }
 }
@@ -151,7 +150,7 @@ LRESULT CImageButton::OnChar(WPARAM wParam, LPARAM lParam) {
 LRESULT CImageButton::OnThemeChanged(WPARAM, LPARAM) {
     // Reopened at the next drawing, also when the theme was off until now.
     theme.Reset();
-    themeDirty = TRUE;
+    themeDirty = true;
     InvalidateRect(GetHwnd(), nullptr, TRUE);
     return Default();
 }
@@ -162,14 +161,14 @@ LRESULT CImageButton::OnMouseMove(WPARAM, LPARAM lParam) {
     ClientToScreen(self, &point);
     RECT bounds{};
     GetWindowRect(self, &bounds);
-    const BOOL wasHovered = hover;
+    const bool wasHovered = hover;
     if (PtInRect(&bounds, point)) {
-        hover = TRUE;
+        hover = true;
         // Held so that the move that leaves the button is seen too.
         if (GetCapture() != self)
             SetCapture(self);
     } else {
-        hover = FALSE;
+        hover = false;
         ReleaseCapture();
     }
     if (hover != wasHovered)
@@ -189,7 +188,7 @@ LRESULT CImageButton::OnDrawItemReflect(WPARAM, LPARAM lParam) {
 void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
     HWND self = GetHwnd();
     if (themeDirty) {
-        themeDirty = FALSE;
+        themeDirty = false;
         if (CThemeApi::IsLoaded())
             theme.Reset(CThemeApi::OpenThemeData(self, "Button"));
     }

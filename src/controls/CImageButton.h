@@ -23,7 +23,7 @@ class CImageButton : public COwnerDrawButton {
     void EnableTheme(bool enable);
     bool IsThemed() const;
 
-    bool IsHovered() const noexcept { return hover != FALSE; }
+    bool IsHovered() const noexcept { return hover; }
     HICON GetIcon() const noexcept { return icon.Get(); }
 
   protected:
@@ -49,13 +49,13 @@ class CImageButton : public COwnerDrawButton {
     void DrawCaption(HDC dc, const std::string& caption, RECT box, UINT flags, bool themed,
                      bool disabled);
 
-    BOOL themeDirty = TRUE;
-    BOOL hover = FALSE;
+    bool themeDirty = true;
+    bool hover = false;
     CThemeApi::Theme theme;
     fw::Icon icon;
     int iconPlacement = 1;
-    BOOL keyPressPending = FALSE;
-    BOOL themeEnabled = TRUE;
+    bool keyPressPending = false;
+    bool themeEnabled = true;
     int iconId = 0;
     int dpi = 0;
 };

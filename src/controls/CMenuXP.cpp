@@ -36,38 +36,28 @@ CMenuXP::CMenuXP()
     : backgroundColour(GetSysColor(COLOR_MENU)), selectionColour(GetSysColor(COLOR_HIGHLIGHT)),
       textColour(GetSysColor(COLOR_MENUTEXT)), selectedTextColour(GetSysColor(COLOR_HIGHLIGHTTEXT)),
       disabledTextColour(GetSysColor(COLOR_GRAYTEXT)), iconAreaColour(backgroundColour),
-      dpi_(fw::SystemDpi()) {
+      dpi(fw::SystemDpi()) {
     const LOGFONTA font = MenuLogFont();
     menuFont.Reset(CreateFontIndirectA(&font));
 }
 
-void CMenuXP::SetDpi(int dpi) {
-    dpi_ = dpi;
+void CMenuXP::SetDpi(int newDpi) {
+    dpi = newDpi;
     const LOGFONTA font = fw::FontAtDpi(MenuLogFont(), dpi);
     menuFont.Reset(CreateFontIndirectA(&font));
 }
 
 CMenuXP::~CMenuXP() {
-    HMENU menu = GetHandle();
-    // Last item first, so that removing a submenu item keeps the positions
-    // still to be visited.
-    for (int position = menu != nullptr ? GetMenuItemCount(menu) - 1 : -1; position >= 0;
-         --position) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof info;
-        info.fMask = MIIM_FTYPE | MIIM_DATA | MIIM_SUBMENU;
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) {
-            continue;
-        }
-        if (info.hSubMenu != nullptr) {
-            // The submenu object cleans up and destroys its own menu below.
-            RemoveMenu(menu, static_cast<UINT>(position), MF_BYPOSITION);
-        }
-        if ((info.fType & MFT_OWNERDRAW) != 0) {
-            delete CMenuXPItem::FromItemData(info.dwItemData);
+    // Each submenu object destroys its own menu: taken out of this one first,
+    // so that destroying this menu leaves it alone.
+    for (const std::unique_ptr<CMenuXP>& submenu : submenus) {
+        const HMENU handle = submenu->GetHandle();
+        for (int position = GetMenuItemCount(GetHandle()) - 1; position >= 0; --position) {
+            if (GetSubMenu(GetHandle(), position) == handle) {
+                RemoveMenu(GetHandle(), static_cast<UINT>(position), MF_BYPOSITION);
+            }
         }
     }
-    submenus_.clear();
 }
 
 bool CMenuXP::Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item) {
@@ -78,8 +68,17 @@ bool CMenuXP::Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPIt
                      reinterpret_cast<LPCSTR>(item.get()))) {
         return false;
     }
-    item.release(); // the menu item's data now owns the record
+    items.push_back(std::move(item));
     return true;
+}
+
+const CMenuXPItem* CMenuXP::RecordOf(ULONG_PTR itemData) const noexcept {
+    for (const std::unique_ptr<CMenuXPItem>& item : items) {
+        if (reinterpret_cast<ULONG_PTR>(item.get()) == itemData) {
+            return item.get();
+        }
+    }
+    return nullptr;
 }
 
 bool CMenuXP::AppendItem(UINT flags, std::unique_ptr<CMenuXPItem> item) {
@@ -100,7 +99,7 @@ bool CMenuXP::AppendPopup(UINT flags, std::unique_ptr<CMenuXP> submenu,
                 std::move(item))) {
         return false;
     }
-    submenus_.push_back(std::move(submenu));
+    submenus.push_back(std::move(submenu));
     return true;
 }
 
@@ -112,15 +111,14 @@ HFONT CMenuXP::CreateBoldMenuFont() const {
 }
 
 bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
-    const CMenuXPItem* item =
-        request.CtlType == ODT_MENU ? CMenuXPItem::FromItemData(request.itemData) : nullptr;
+    const CMenuXPItem* item = request.CtlType == ODT_MENU ? RecordOf(request.itemData) : nullptr;
     if (item == nullptr) {
         return false;
     }
-    const int checkWidth = fw::SystemMetric(SM_CXMENUCHECK, dpi_);
+    const int checkWidth = fw::SystemMetric(SM_CXMENUCHECK, dpi);
     MenuItemSize size;
     if (item->isSeparator) {
-        size = MeasureSeparator(checkWidth, fw::SystemMetric(SM_CYMENUCHECK, dpi_));
+        size = MeasureSeparator(checkWidth, fw::SystemMetric(SM_CYMENUCHECK, dpi));
     } else {
         const fw::WindowDc screen = fw::WindowDc::Whole(nullptr);
         const fw::Font bold(CreateBoldMenuFont());
@@ -131,7 +129,7 @@ bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
                       &textRect, DT_CALCRECT | DT_SINGLELINE | DT_VCENTER);
         }
         size = MeasureMenuItem(textRect.right - textRect.left, textRect.bottom - textRect.top,
-                               checkWidth, dpi_);
+                               checkWidth, dpi);
     }
     // The platform adds the check-mark width itself; a negative width wraps
     // like the unsigned arithmetic the platform applies to it.
@@ -141,8 +139,7 @@ bool CMenuXP::MeasureItem(MEASUREITEMSTRUCT& request) {
 }
 
 bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
-    const CMenuXPItem* item =
-        request.CtlType == ODT_MENU ? CMenuXPItem::FromItemData(request.itemData) : nullptr;
+    const CMenuXPItem* item = request.CtlType == ODT_MENU ? RecordOf(request.itemData) : nullptr;
     if (item == nullptr) {
         return false;
     }
@@ -152,9 +149,8 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
         DrawBackground(dc, rect, false, false);
         RECT line = ToRect(SeparatorLineRect(ToMenuRect(rect)));
         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
-        if (style_ == MenuStyleFlat) {
-            DrawIconArea(dc, ToRect(SeparatorIconArea(ToMenuRect(rect), dpi_)), false, false,
-                         false);
+        if (style == MenuStyleFlat) {
+            DrawIconArea(dc, ToRect(SeparatorIconArea(ToMenuRect(rect), dpi)), false, false, false);
         }
         return true;
     }
@@ -162,10 +158,10 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
     const bool disabled = (request.itemState & ODS_GRAYED) != 0;
     const bool ticked = (request.itemState & ODS_CHECKED) != 0;
     const bool isDefault = (request.itemState & ODS_DEFAULT) != 0;
-    const MenuItemLayout layout = LayoutMenuItem(ToMenuRect(rect), dpi_);
+    const MenuItemLayout layout = LayoutMenuItem(ToMenuRect(rect), dpi);
 
     DrawBackground(dc, rect, selected, disabled);
-    if (style_ == MenuStyleFlat) {
+    if (style == MenuStyleFlat) {
         DrawIconArea(dc, ToRect(layout.iconBox), selected, disabled, ticked);
     }
     if (item->icon || ticked) {
@@ -180,14 +176,14 @@ bool CMenuXP::DrawItem(const DRAWITEMSTRUCT& request) {
     return true;
 }
 
-void CMenuXP::FillRectangle(HDC dc, const RECT& rect, COLORREF colour) {
-    const fw::Brush brush(CreateSolidBrush(colour));
+void CMenuXP::FillRectangle(HDC dc, const RECT& rect, COLORREF color) {
+    const fw::Brush brush(CreateSolidBrush(color));
     fw::SelectGuard select(dc, brush.Get());
     PatBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, PATCOPY);
 }
 
 void CMenuXP::DrawBackground(HDC dc, RECT rect, bool selected, bool disabled) {
-    const bool flat = style_ == MenuStyleFlat;
+    const bool flat = style == MenuStyleFlat;
     FillRectangle(dc, rect, selected && (!disabled || !flat) ? selectionColour : backgroundColour);
     if (flat && selected && !disabled) {
         fw::SelectGuard pen(dc, GetStockObject(BLACK_PEN));
@@ -197,14 +193,14 @@ void CMenuXP::DrawBackground(HDC dc, RECT rect, bool selected, bool disabled) {
 }
 
 void CMenuXP::DrawIconArea(HDC dc, RECT rect, bool selected, bool disabled, bool) {
-    if (style_ != MenuStyleFlat || (selected && !disabled)) {
+    if (style != MenuStyleFlat || (selected && !disabled)) {
         return;
     }
     FillRectangle(dc, rect, iconAreaColour);
 }
 
 void CMenuXP::DrawButtonFrame(HDC dc, RECT rect, bool selected, bool disabled, bool ticked) {
-    if (style_ == MenuStyleFlat) {
+    if (style == MenuStyleFlat) {
         if (ticked && !selected && !disabled) {
             DrawBackground(dc, rect, true, false);
         }
@@ -223,9 +219,9 @@ void CMenuXP::DrawItemIcon(HDC dc, RECT rect, HICON icon, bool selected, bool di
         DrawIconSilhouette(dc, rect, icon, false);
         return;
     }
-    if (style_ == MenuStyleFlat && selected && !ticked) {
+    if (style == MenuStyleFlat && selected && !ticked) {
         DrawIconSilhouette(dc, rect, icon, true);
-        OffsetRect(&rect, -base::Scale(1, dpi_), -base::Scale(1, dpi_));
+        OffsetRect(&rect, -base::Scale(1, dpi), -base::Scale(1, dpi));
     }
     DrawIconEx(dc, rect.left, rect.top, icon, rect.right - rect.left, rect.bottom - rect.top, 0,
                nullptr, DI_NORMAL);
@@ -246,7 +242,7 @@ void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly)
     const fw::Brush shadow(CreateSolidBrush(GetSysColor(COLOR_BTNSHADOW)));
     {
         fw::SelectGuard brush(dc, light.Get());
-        const int offset = base::Scale(1, dpi_);
+        const int offset = base::Scale(1, dpi);
         BitBlt(dc, rect.left + offset, rect.top + offset, width, height, memory.Get(), 0, 0,
                PSDPxax);
     }
@@ -256,10 +252,10 @@ void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly)
 
 void CMenuXP::DrawCheckMark(HDC dc, RECT rect, bool) {
     MenuPoint tick[3];
-    CheckMarkPoints(ToMenuRect(rect), dpi_, tick);
+    CheckMarkPoints(ToMenuRect(rect), dpi, tick);
     const fw::Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
     fw::SelectGuard select(dc, pen.Get());
-    for (int lower = 0; lower < base::Scale(CheckMarkStrokes, dpi_); ++lower) {
+    for (int lower = 0; lower < base::Scale(CheckMarkStrokes, dpi); ++lower) {
         POINT points[3];
         for (int i = 0; i < 3; ++i) {
             points[i] = POINT{tick[i].x, tick[i].y + lower};
@@ -274,9 +270,9 @@ void CMenuXP::DrawItemText(HDC dc, RECT rect, const std::string& text, bool sele
     fw::SelectGuard font(dc, bold ? bold.Get() : menuFont.Get());
     fw::BkModeGuard mode(dc, TRANSPARENT);
     if (disabled) {
-        if (!selected || style_ == MenuStyleFlat) {
+        if (!selected || style == MenuStyleFlat) {
             RECT engraved = rect;
-            OffsetRect(&engraved, base::Scale(1, dpi_), base::Scale(1, dpi_));
+            OffsetRect(&engraved, base::Scale(1, dpi), base::Scale(1, dpi));
             DrawMenuText(dc, engraved, text, selectedTextColour);
         }
         DrawMenuText(dc, rect, text, disabledTextColour);

@@ -12,8 +12,8 @@
 namespace controls {
 
 // A popup menu whose items are all owner-drawn with a small icon (16 x 16 at
-// 96 DPI) beside the text, in a button or a flat look. The menu owns its item records, their
-// icons and its submenu objects.
+// 96 DPI) beside the text, in a button or a flat look. The menu holds its item
+// records (with their icons) and its submenu objects.
 class CMenuXP : public fw::Menu {
   public:
     enum Style { MenuStyleButton = 0, MenuStyleFlat = 2 };
@@ -23,12 +23,12 @@ class CMenuXP : public fw::Menu {
     CMenuXP(const CMenuXP&) = delete;
     CMenuXP& operator=(const CMenuXP&) = delete;
 
-    void SetStyle(Style style) { style_ = style; }
-    Style GetStyle() const { return style_; }
+    void SetStyle(Style newStyle) { style = newStyle; }
+    Style GetStyle() const { return style; }
     // Measures and draws for a window of `dpi` (the system DPI until set);
     // the item icons are the caller's, loaded at MenuIconSizeAt(dpi).
     void SetDpi(int dpi);
-    int GetDpi() const { return dpi_; }
+    int GetDpi() const { return dpi; }
 
     bool AppendItem(UINT flags, std::unique_ptr<CMenuXPItem> item);
     bool AppendSeparator();
@@ -51,7 +51,7 @@ class CMenuXP : public fw::Menu {
 
     void DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly);
     HFONT CreateBoldMenuFont() const;
-    void FillRectangle(HDC dc, const RECT& rect, COLORREF colour);
+    void FillRectangle(HDC dc, const RECT& rect, COLORREF color);
 
     fw::Font menuFont;
     COLORREF backgroundColour;
@@ -63,10 +63,14 @@ class CMenuXP : public fw::Menu {
 
   private:
     bool Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item);
+    // One of this menu's item records, or null: another menu's item data, or
+    // a value that is no record at all, is never read.
+    const CMenuXPItem* RecordOf(ULONG_PTR itemData) const noexcept;
 
-    Style style_ = MenuStyleButton;
-    int dpi_;
-    std::vector<std::unique_ptr<CMenuXP>> submenus_;
+    Style style = MenuStyleButton;
+    int dpi;
+    std::vector<std::unique_ptr<CMenuXPItem>> items;
+    std::vector<std::unique_ptr<CMenuXP>> submenus;
 };
 
 } // namespace controls

@@ -15,14 +15,10 @@ class CMenuXPItem {
     CMenuXPItem(UINT commandId, std::string text, HICON icon);
     // A separator.
     CMenuXPItem();
-    virtual ~CMenuXPItem();
+    virtual ~CMenuXPItem() = default;
 
     CMenuXPItem(const CMenuXPItem&) = delete;
     CMenuXPItem& operator=(const CMenuXPItem&) = delete;
-
-    // The record behind an owner-drawn item's data, or null when the data is
-    // not a live record of this class (any other value is never dereferenced).
-    static CMenuXPItem* FromItemData(ULONG_PTR itemData);
 
     std::uint32_t commandId = 0;
     bool isSeparator = false;

@@ -1,27 +1,28 @@
 #include "controls/COffscreenDC.h"
 
-COffscreenDC::COffscreenDC(HDC target, const RECT& area) noexcept : target_(target), area_(area) {
+COffscreenDC::COffscreenDC(HDC targetDc, const RECT& targetArea) noexcept
+    : target(targetDc), area(targetArea) {
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
     if (width <= 0 || height <= 0) {
         return;
     }
-    fw::MemoryDc memory(CreateCompatibleDC(target));
-    fw::Bitmap bitmap(CreateCompatibleBitmap(target, width, height));
-    if (!memory || !bitmap) {
+    fw::MemoryDc newMemory(CreateCompatibleDC(target));
+    fw::Bitmap newBitmap(CreateCompatibleBitmap(target, width, height));
+    if (!newMemory || !newBitmap) {
         return;
     }
-    previousBitmap_ = SelectObject(memory.Get(), bitmap.Get());
-    SetWindowOrgEx(memory.Get(), area.left, area.top, nullptr);
-    memory_ = std::move(memory);
-    bitmap_ = std::move(bitmap);
+    previousBitmap = SelectObject(newMemory.Get(), newBitmap.Get());
+    SetWindowOrgEx(newMemory.Get(), area.left, area.top, nullptr);
+    memory = std::move(newMemory);
+    bitmap = std::move(newBitmap);
 }
 
 COffscreenDC::~COffscreenDC() {
-    if (!memory_) {
+    if (!memory) {
         return;
     }
-    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-           memory_.Get(), area_.left, area_.top, SRCCOPY);
-    SelectObject(memory_.Get(), previousBitmap_);
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top,
+           memory.Get(), area.left, area.top, SRCCOPY);
+    SelectObject(memory.Get(), previousBitmap);
 }

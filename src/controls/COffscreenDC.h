@@ -15,12 +15,12 @@ class COffscreenDC {
 
     // The context to draw on: the memory context, or the target itself when
     // no memory context could be made.
-    HDC Get() const noexcept { return memory_ ? memory_.Get() : target_; }
+    HDC Get() const noexcept { return memory ? memory.Get() : target; }
 
   private:
-    HDC target_;
-    RECT area_;
-    fw::MemoryDc memory_;
-    fw::Bitmap bitmap_;
-    HGDIOBJ previousBitmap_ = nullptr;
+    HDC target;
+    RECT area;
+    fw::MemoryDc memory;
+    fw::Bitmap bitmap;
+    HGDIOBJ previousBitmap = nullptr;
 };

@@ -13,10 +13,10 @@ void COwnerDrawButton::PreSubclassWindow() {
     buttonType = UINT(GetWindowLongPtrA(GetHwnd(), GWL_STYLE)) & BS_TYPEMASK;
     if (buttonType == BS_DEFPUSHBUTTON) {
         buttonType = BS_PUSHBUTTON;
-        isDefault = TRUE;
-        isPushButton = TRUE;
+        isDefault = true;
+        isPushButton = true;
     } else if (buttonType == BS_PUSHBUTTON) {
-        isPushButton = TRUE;
+        isPushButton = true;
     }
     ModifyStyle(BS_TYPEMASK, BS_OWNERDRAW, SWP_FRAMECHANGED);
 }
@@ -38,9 +38,9 @@ LRESULT COwnerDrawButton::AdjustDialogCode(LRESULT code) const noexcept {
 LRESULT COwnerDrawButton::OnSetStyle(WPARAM wParam, LPARAM lParam) {
     const UINT type = UINT(wParam) & BS_TYPEMASK;
     if (type == BS_DEFPUSHBUTTON)
-        isDefault = TRUE;
+        isDefault = true;
     else if (type == BS_PUSHBUTTON)
-        isDefault = FALSE;
+        isDefault = false;
     // The dialog manager's default-button changes must never make it a plain button again.
     const WPARAM ownerDrawn = (wParam & ~WPARAM(0x4)) | BS_OWNERDRAW;
     return Default(ownerDrawn, lParam);

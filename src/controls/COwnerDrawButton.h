@@ -10,7 +10,7 @@ class COwnerDrawButton : public fw::Window {
     static const fw::MessageMap& Messages();
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
-    bool IsDefault() const noexcept { return isDefault != FALSE; }
+    bool IsDefault() const noexcept { return isDefault; }
     UINT ButtonType() const noexcept { return buttonType; }
 
   protected:
@@ -21,7 +21,7 @@ class COwnerDrawButton : public fw::Window {
     LRESULT OnGetDlgCode(WPARAM wParam, LPARAM lParam);
     LRESULT OnSetStyle(WPARAM wParam, LPARAM lParam);
 
-    BOOL isPushButton = FALSE;
-    BOOL isDefault = FALSE;
+    bool isPushButton = false;
+    bool isDefault = false;
     UINT buttonType = BS_TYPEMASK;
 };

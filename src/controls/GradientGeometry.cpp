@@ -19,6 +19,28 @@ int ChannelAt(unsigned start, int i, float increment) {
     return static_cast<int>((static_cast<int>(start) + Scaled(i, increment)) & 0xFF);
 }
 
+// Cuts `whole` into `count` pieces of a single-precision width: piece i runs
+// from (i x width) to ((i + 1) x width), each cut toward zero, and the last
+// ends exactly at the end of `whole`. Pieces that end before `clip` starts
+// are skipped; the others are visited with the part of them inside `clip`,
+// until one reaches the end of `clip`.
+template <typename Visit> void ForEachPiece(Span whole, int count, Span clip, Visit visit) {
+    const float width = static_cast<float>(whole.Width()) / count;
+    for (int i = 0; i < count; ++i) {
+        Span piece{whole.start + Scaled(i, width), whole.start + Scaled(i + 1, width)};
+        if (i == count - 1) {
+            piece.end = whole.end;
+        }
+        if (piece.end < clip.start) {
+            continue;
+        }
+        visit(i, piece, Span{std::max(piece.start, clip.start), std::min(piece.end, clip.end)});
+        if (piece.end >= clip.end) {
+            break;
+        }
+    }
+}
+
 } // namespace
 
 std::optional<int> FilledEnd(int position, int lower, int upper, int length) {
@@ -56,27 +78,14 @@ std::vector<Band> SegmentBands(Span segment, Span clip, base::Color startColor,
     if (flatFill && steps > 1) {
         steps = 1;
     }
-    const float stepWidth = static_cast<float>(segment.Width()) / steps;
-
     std::vector<Band> bands;
-    for (int i = 0; i < steps; ++i) {
-        Span step{segment.start + Scaled(i, stepWidth), segment.start + Scaled(i + 1, stepWidth)};
-        if (i == steps - 1) {
-            step.end = segment.end;
-        }
-        if (step.end < clip.start) {
-            continue;
-        }
-        const Span shown{std::max(step.start, clip.start), std::min(step.end, clip.end)};
+    ForEachPiece(segment, steps, clip, [&](int i, Span, Span shown) {
         if (!shown.Empty()) {
             bands.push_back({shown, base::Rgb(ChannelAt(base::RedOf(startColor), i, incRed),
                                               ChannelAt(base::GreenOf(startColor), i, incGreen),
                                               ChannelAt(base::BlueOf(startColor), i, incBlue))});
         }
-        if (step.end >= clip.end) {
-            break;
-        }
-    }
+    });
     return bands;
 }
 
@@ -85,22 +94,10 @@ std::vector<Segment> GradientSegments(Span extent, Span clip, std::size_t colorC
     if (colorCount < 2) {
         return segments;
     }
-    const int pairs = static_cast<int>(colorCount - 1);
-    const float width = static_cast<float>(extent.Width()) / pairs;
-    for (int i = 0; i < pairs; ++i) {
-        Span segment{extent.start + Scaled(i, width), extent.start + Scaled(i + 1, width)};
-        if (i == pairs - 1) {
-            segment.end = extent.end;
-        }
-        if (segment.end < clip.start) {
-            continue;
-        }
-        const Span clipped{std::max(segment.start, clip.start), std::min(segment.end, clip.end)};
-        segments.push_back({segment, clipped, static_cast<std::size_t>(i)});
-        if (clipped.end == clip.end) {
-            break;
-        }
-    }
+    ForEachPiece(extent, static_cast<int>(colorCount - 1), clip,
+                 [&](int i, Span piece, Span shown) {
+                     segments.push_back({piece, shown, static_cast<std::size_t>(i)});
+                 });
     return segments;
 }
 

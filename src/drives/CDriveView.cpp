@@ -13,8 +13,7 @@
 namespace drives {
 namespace {
 
-// `height` is the cell height, as the fonts have always been made: at 96 DPI
-// the characters are as tall as before, at other DPIs in proportion.
+// `height` is the cell height in pixels at the view's DPI.
 HFONT CreateBoldFont(const char* face, int height) {
     return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
@@ -46,23 +45,23 @@ void WidenToText(const CColorLabel& label, HWND bar, int gap) {
 
 } // namespace
 
-void CDriveView::Bind(HWND dialog) {
-    dialog_ = dialog;
-    driveCombo_.SubclassDlgItem(IDC_DRIVE_COMBO, dialog);
-    freeBar_.SubclassDlgItem(IDC_FREE_BAR, dialog);
-    usedBar_.SubclassDlgItem(IDC_USED_BAR, dialog);
-    totalUsedBar_.SubclassDlgItem(IDC_TOTAL_USED_BAR, dialog);
-    totalFreeBar_.SubclassDlgItem(IDC_TOTAL_FREE_BAR, dialog);
-    summaryPicture_.SubclassDlgItem(IDC_SUMMARY_PICTURE, dialog);
+void CDriveView::Bind(HWND dialogWindow) {
+    dialog = dialogWindow;
+    driveCombo.SubclassDlgItem(IDC_DRIVE_COMBO, dialog);
+    freeBar.SubclassDlgItem(IDC_FREE_BAR, dialog);
+    usedBar.SubclassDlgItem(IDC_USED_BAR, dialog);
+    totalUsedBar.SubclassDlgItem(IDC_TOTAL_USED_BAR, dialog);
+    totalFreeBar.SubclassDlgItem(IDC_TOTAL_FREE_BAR, dialog);
+    summaryPicture.SubclassDlgItem(IDC_SUMMARY_PICTURE, dialog);
 }
 
 void CDriveView::SetUp() {
-    pendingSnapshot_ = inventory_.TakeSnapshot();
-    FillList(pendingSnapshot_->Roots());
+    pendingSnapshot = inventory.TakeSnapshot();
+    FillList(pendingSnapshot->Roots());
 
     CreateFonts();
 
-    for (CGradientTextBar* bar : {&freeBar_, &usedBar_, &totalFreeBar_, &totalUsedBar_}) {
+    for (CGradientTextBar* bar : {&freeBar, &usedBar, &totalFreeBar, &totalUsedBar}) {
         bar->bkColor = GetSysColor(COLOR_WINDOW);
         bar->SetTextFormat("%d%%", TGB_TEXT_PERCENT);
         bar->ModifyStyle(0, TGB_GRADIENT_ON_BAR, SWP_FRAMECHANGED);
@@ -71,162 +70,160 @@ void CDriveView::SetUp() {
     }
 
     for (const LabelStyle& entry : LabelStyles()) {
-        entry.label.SubclassDlgItem(entry.id, dialog_);
+        entry.label.SubclassDlgItem(entry.id, dialog);
         if (entry.textColor != CColorLabel::SystemColor) {
             entry.label.SetLabelTextColor(entry.textColor);
         }
         entry.label.Send(WM_SETFONT, reinterpret_cast<WPARAM>(entry.font.Get()), TRUE);
         entry.label.SetLabelBkColor(GetSysColor(COLOR_WINDOW));
     }
-    summaryGroupLabel_.SetText("Summary");
+    summaryGroupLabel.SetText("Summary");
 
-    summaryBitmap_.Reset(LoadBitmapA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDB_SUMMARY)));
-    summaryPicture_.Send(STM_SETIMAGE, IMAGE_BITMAP,
-                         reinterpret_cast<LPARAM>(summaryBitmap_.Get()));
+    summaryBitmap.Reset(LoadBitmapA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDB_SUMMARY)));
+    summaryPicture.Send(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(summaryBitmap.Get()));
 }
 
 std::array<CDriveView::LabelStyle, 14> CDriveView::LabelStyles() {
     constexpr COLORREF Unset = CColorLabel::SystemColor;
     const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
     return {{
-        {driveGroupLabel_, IDC_DRIVE_GROUP, base::colors::DarkBlue, groupFont_},
-        {volumeNameLabel_, IDC_VOLUME_NAME, base::colors::BrickRed, titleFont_},
-        {systemDriveLabel_, IDC_SYSTEM_DRIVE, Unset, labelFont_},
-        {summaryGroupLabel_, IDC_SUMMARY_GROUP, base::colors::DarkBlue, titleFont_},
-        {driveCountLabel_, IDC_DRIVE_COUNT, windowText, labelFont_},
-        {totalCapacityLabel_, IDC_TOTAL_CAPACITY, base::colors::BrickRed, labelFont_},
-        {totalFreeLabel_, IDC_TOTAL_FREE, Unset, labelFont_},
-        {totalUsedLabel_, IDC_TOTAL_USED, Unset, labelFont_},
-        {freeLabel_, IDC_FREE, Unset, labelFont_},
-        {usedLabel_, IDC_USED, windowText, labelFont_},
-        {capacityLabel_, IDC_CAPACITY, windowText, labelFont_},
-        {maxNameLengthLabel_, IDC_MAX_NAME_LENGTH, windowText, labelFont_},
-        {fileSystemLabel_, IDC_FILE_SYSTEM, windowText, labelFont_},
-        {serialLabel_, IDC_SERIAL, windowText, labelFont_},
+        {driveGroupLabel, IDC_DRIVE_GROUP, base::colors::DarkBlue, groupFont},
+        {volumeNameLabel, IDC_VOLUME_NAME, base::colors::BrickRed, titleFont},
+        {systemDriveLabel, IDC_SYSTEM_DRIVE, Unset, labelFont},
+        {summaryGroupLabel, IDC_SUMMARY_GROUP, base::colors::DarkBlue, titleFont},
+        {driveCountLabel, IDC_DRIVE_COUNT, windowText, labelFont},
+        {totalCapacityLabel, IDC_TOTAL_CAPACITY, base::colors::BrickRed, labelFont},
+        {totalFreeLabel, IDC_TOTAL_FREE, Unset, labelFont},
+        {totalUsedLabel, IDC_TOTAL_USED, Unset, labelFont},
+        {freeLabel, IDC_FREE, Unset, labelFont},
+        {usedLabel, IDC_USED, windowText, labelFont},
+        {capacityLabel, IDC_CAPACITY, windowText, labelFont},
+        {maxNameLengthLabel, IDC_MAX_NAME_LENGTH, windowText, labelFont},
+        {fileSystemLabel, IDC_FILE_SYSTEM, windowText, labelFont},
+        {serialLabel, IDC_SERIAL, windowText, labelFont},
     }};
 }
 
 int CDriveView::CurrentDpi() const {
-    return dpi_ != 0 ? dpi_ : fw::WindowDpi(dialog_);
+    return dpi != 0 ? dpi : fw::WindowDpi(dialog);
 }
 
 void CDriveView::CreateFonts() {
-    const int dpi = CurrentDpi();
-    labelFont_.Reset(CreateBoldFont("Tahoma", base::Scale(12, dpi)));
-    titleFont_.Reset(CreateBoldFont("Tahoma", base::Scale(16, dpi)));
-    groupFont_.Reset(CreateBoldFont("Comic Sans MS", base::Scale(22, dpi)));
+    const int fontDpi = CurrentDpi();
+    labelFont.Reset(CreateBoldFont("Tahoma", base::Scale(12, fontDpi)));
+    titleFont.Reset(CreateBoldFont("Tahoma", base::Scale(16, fontDpi)));
+    groupFont.Reset(CreateBoldFont("Comic Sans MS", base::Scale(22, fontDpi)));
 }
 
-void CDriveView::SetDpi(int dpi) {
-    dpi_ = dpi;
+void CDriveView::SetDpi(int newDpi) {
+    dpi = newDpi;
     // The fonts of the previous DPI go once no label uses them any more.
-    const fw::Font previous[] = {std::move(labelFont_), std::move(titleFont_),
-                                 std::move(groupFont_)};
+    const fw::Font previous[] = {std::move(labelFont), std::move(titleFont), std::move(groupFont)};
     CreateFonts();
     for (const LabelStyle& entry : LabelStyles()) {
         entry.label.Send(WM_SETFONT, reinterpret_cast<WPARAM>(entry.font.Get()), TRUE);
     }
-    driveCombo_.SetDpi(dpi);
+    driveCombo.SetDpi(dpi);
     WidenLabelsBesideBars();
 }
 
 void CDriveView::WidenLabelsBesideBars() {
     const int gap = base::Scale(2, CurrentDpi());
-    WidenToText(usedLabel_, usedBar_.GetHwnd(), gap);
-    WidenToText(freeLabel_, freeBar_.GetHwnd(), gap);
-    WidenToText(totalUsedLabel_, totalUsedBar_.GetHwnd(), gap);
-    WidenToText(totalFreeLabel_, totalFreeBar_.GetHwnd(), gap);
+    WidenToText(usedLabel, usedBar.GetHwnd(), gap);
+    WidenToText(freeLabel, freeBar.GetHwnd(), gap);
+    WidenToText(totalUsedLabel, totalUsedBar.GetHwnd(), gap);
+    WidenToText(totalFreeLabel, totalFreeBar.GetHwnd(), gap);
 }
 
 void CDriveView::FillList(const std::vector<std::string>& roots) {
-    fixedDriveList_ = roots;
+    fixedDriveList = roots;
     for (std::size_t i = 0; i < roots.size(); ++i) {
-        driveCombo_.Send(CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(roots[i].c_str()));
-        driveCombo_.SetItemIcon(static_cast<int>(i), IDI_APP);
+        driveCombo.Send(CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(roots[i].c_str()));
+        driveCombo.SetItemIcon(static_cast<int>(i), IDI_APP);
     }
-    driveCombo_.Send(CB_SETCURSEL, 0);
+    driveCombo.Send(CB_SETCURSEL, 0);
 }
 
 std::string CDriveView::SelectedDriveRoot() {
-    selectedIndex_ = static_cast<int>(driveCombo_.Send(CB_GETCURSEL));
-    if (selectedIndex_ != CB_ERR) {
-        selectedRootText_ = driveCombo_.GetLBText(selectedIndex_);
+    selectedIndex = static_cast<int>(driveCombo.Send(CB_GETCURSEL));
+    if (selectedIndex != CB_ERR) {
+        selectedRootText = driveCombo.GetLBText(selectedIndex);
     }
-    return selectedRootText_;
+    return selectedRootText;
 }
 
 const VolumeFacts& CDriveView::QueryVolumeFacts(const std::string& root) {
-    facts_ = inventory_.Query(root, std::move(facts_));
-    ShowColor(freeLabel_, FreeLabelColor(facts_.freePercent));
-    return facts_;
+    facts = inventory.Query(root, std::move(facts));
+    ShowColor(freeLabel, FreeLabelColor(facts.freePercent));
+    return facts;
 }
 
 void CDriveView::ShowSelectedDrive() {
-    for (int i = 0; i < driveCombo_.GetCount(); ++i) {
-        driveCombo_.SetItemBold(i, false);
+    for (int i = 0; i < driveCombo.GetCount(); ++i) {
+        driveCombo.SetItemBold(i, false);
     }
-    selectedIndex_ = static_cast<int>(driveCombo_.Send(CB_GETCURSEL));
-    driveCombo_.SetItemBold(selectedIndex_, true);
+    selectedIndex = static_cast<int>(driveCombo.Send(CB_GETCURSEL));
+    driveCombo.SetItemBold(selectedIndex, true);
 
     // The snapshot the list was built from serves the refresh that follows.
     DriveSnapshot snapshot =
-        pendingSnapshot_ ? std::move(*pendingSnapshot_) : inventory_.TakeSnapshot();
-    pendingSnapshot_.reset();
+        pendingSnapshot ? std::move(*pendingSnapshot) : inventory.TakeSnapshot();
+    pendingSnapshot.reset();
     const std::string root = SelectedDriveRoot();
-    facts_ = inventory_.Query(root, std::move(facts_), snapshot);
-    ShowColor(freeLabel_, FreeLabelColor(facts_.freePercent));
+    facts = inventory.Query(root, std::move(facts), snapshot);
+    ShowColor(freeLabel, FreeLabelColor(facts.freePercent));
     Show(root, snapshot);
 }
 
 void CDriveView::Show(const std::string& root, const DriveSnapshot& snapshot) {
     const FixedDriveTotals& totals = snapshot.totals;
-    ShowText(volumeNameLabel_, facts_.volumeNameText);
-    ShowText(capacityLabel_, facts_.capacityText);
-    bool besideBarsChanged = ShowText(usedLabel_, facts_.usedText);
-    besideBarsChanged |= ShowText(freeLabel_, facts_.freeText);
-    ShowText(serialLabel_, facts_.serialNumberText);
-    ShowText(fileSystemLabel_, facts_.fileSystemText);
-    ShowText(maxNameLengthLabel_, facts_.maxNameLengthText);
-    ShowText(driveGroupLabel_, LogicalDriveTitle(root));
-    ShowText(driveCountLabel_, DriveCountText(fixedDriveList_.size()));
-    ShowText(totalCapacityLabel_, CapacityTotalText(totals));
-    ShowColor(totalUsedLabel_, UsedTotalLabelColor(totals.usedPercent));
-    besideBarsChanged |= ShowText(totalUsedLabel_, UsedTotalText(totals));
-    ShowColor(totalFreeLabel_, FreeTotalLabelColor(totals.freeTotalPercent));
-    besideBarsChanged |= ShowText(totalFreeLabel_, FreeTotalText(totals));
+    ShowText(volumeNameLabel, facts.volumeNameText);
+    ShowText(capacityLabel, facts.capacityText);
+    bool besideBarsChanged = ShowText(usedLabel, facts.usedText);
+    besideBarsChanged |= ShowText(freeLabel, facts.freeText);
+    ShowText(serialLabel, facts.serialNumberText);
+    ShowText(fileSystemLabel, facts.fileSystemText);
+    ShowText(maxNameLengthLabel, facts.maxNameLengthText);
+    ShowText(driveGroupLabel, LogicalDriveTitle(root));
+    ShowText(driveCountLabel, DriveCountText(fixedDriveList.size()));
+    ShowText(totalCapacityLabel, CapacityTotalText(totals));
+    ShowColor(totalUsedLabel, UsedTotalLabelColor(totals.usedPercent));
+    besideBarsChanged |= ShowText(totalUsedLabel, UsedTotalText(totals));
+    ShowColor(totalFreeLabel, FreeTotalLabelColor(totals.freeTotalPercent));
+    besideBarsChanged |= ShowText(totalFreeLabel, FreeTotalText(totals));
     if (besideBarsChanged) {
         WidenLabelsBesideBars();
     }
 
-    const BarPositions bars = BarPositionsOf(facts_, totals);
-    ShowPosition(freeBar_, bars.freeBar);
-    ShowPosition(usedBar_, bars.usedBar);
-    ShowPosition(totalUsedBar_, bars.totalUsedBar);
-    ShowPosition(totalFreeBar_, bars.totalFreeBar);
+    const BarPositions bars = BarPositionsOf(facts, totals);
+    ShowPosition(freeBar, bars.freeBar);
+    ShowPosition(usedBar, bars.usedBar);
+    ShowPosition(totalUsedBar, bars.totalUsedBar);
+    ShowPosition(totalFreeBar, bars.totalFreeBar);
 
-    const bool systemDrive = inventory_.IsSystemDrive(root);
-    ShowColor(systemDriveLabel_, SystemDriveLabelColor(systemDrive));
-    ShowText(systemDriveLabel_, SystemDriveText(systemDrive));
+    const bool systemDrive = inventory.IsSystemDrive(root);
+    ShowColor(systemDriveLabel, SystemDriveLabelColor(systemDrive));
+    ShowText(systemDriveLabel, SystemDriveText(systemDrive));
 }
 
 void CDriveView::RebuildList() {
     const std::string selected = SelectedDriveRoot();
-    pendingSnapshot_ = inventory_.TakeSnapshot();
-    driveCombo_.ResetContent();
-    FillList(pendingSnapshot_->Roots());
-    const auto kept = std::find(fixedDriveList_.begin(), fixedDriveList_.end(), selected);
-    if (kept != fixedDriveList_.end()) {
-        driveCombo_.Send(CB_SETCURSEL, static_cast<WPARAM>(kept - fixedDriveList_.begin()));
+    pendingSnapshot = inventory.TakeSnapshot();
+    driveCombo.ResetContent();
+    FillList(pendingSnapshot->Roots());
+    const auto kept = std::find(fixedDriveList.begin(), fixedDriveList.end(), selected);
+    if (kept != fixedDriveList.end()) {
+        driveCombo.Send(CB_SETCURSEL, static_cast<WPARAM>(kept - fixedDriveList.begin()));
     }
-    if (fixedDriveList_.empty()) {
-        selectedRootText_.clear();
-        facts_ = VolumeFacts{};
+    if (fixedDriveList.empty()) {
+        selectedRootText.clear();
+        facts = VolumeFacts{};
     }
 }
 
 void CDriveView::ColorTotals(const FixedDriveTotals& totals) {
-    ShowColor(totalUsedLabel_, UsedTotalLabelColor(totals.usedPercent));
-    ShowColor(totalFreeLabel_, FreeTotalLabelColor(totals.freeTotalPercent));
+    ShowColor(totalUsedLabel, UsedTotalLabelColor(totals.usedPercent));
+    ShowColor(totalFreeLabel, FreeTotalLabelColor(totals.freeTotalPercent));
 }
 
 bool CDriveView::ShowText(CColorLabel& label, const std::string& text) {
@@ -244,7 +241,10 @@ void CDriveView::ShowPosition(CGradientTextBar& bar, int position) {
 }
 
 void CDriveView::ShowColor(CColorLabel& label, const LabelColor& color) {
-    label.SetLabelTextColor(color.windowText ? GetSysColor(COLOR_WINDOWTEXT) : color.rgb);
+    const COLORREF wanted = color.windowText ? GetSysColor(COLOR_WINDOWTEXT) : color.rgb;
+    if (label.LabelTextColor() != wanted) {
+        label.SetLabelTextColor(wanted);
+    }
 }
 
 } // namespace drives

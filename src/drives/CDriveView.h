@@ -20,7 +20,7 @@ namespace drives {
 
 class CDriveView {
   public:
-    explicit CDriveView(DriveInventory& inventory) noexcept : inventory_(inventory) {}
+    explicit CDriveView(DriveInventory& inventory) noexcept : inventory(inventory) {}
     CDriveView(const CDriveView&) = delete;
     CDriveView& operator=(const CDriveView&) = delete;
 
@@ -45,8 +45,8 @@ class CDriveView {
     // listed, otherwise the first drive is; without any, the view starts over.
     void RebuildList();
 
-    const std::vector<std::string>& FixedDriveList() const noexcept { return fixedDriveList_; }
-    const DriveInventory& Inventory() const noexcept { return inventory_; }
+    const std::vector<std::string>& FixedDriveList() const noexcept { return fixedDriveList; }
+    const DriveInventory& Inventory() const noexcept { return inventory; }
 
   private:
     // A label: its dialog item, its colour (SystemColor: left as it is) and font.
@@ -67,39 +67,40 @@ class CDriveView {
     static void ShowPosition(CGradientTextBar& bar, int position);
     static void ShowColor(CColorLabel& label, const LabelColor& color);
 
-    DriveInventory& inventory_;
-    std::optional<DriveSnapshot> pendingSnapshot_;
-    std::vector<std::string> fixedDriveList_;
-    VolumeFacts facts_;
-    int selectedIndex_ = -1;
-    std::string selectedRootText_;
-    HWND dialog_ = nullptr;
+    DriveInventory& inventory;
+    std::optional<DriveSnapshot> pendingSnapshot;
+    std::vector<std::string> fixedDriveList;
+    VolumeFacts facts;
+    int selectedIndex = -1;
+    std::string selectedRootText;
+    HWND dialog = nullptr;
 
-    CDriveComboBox driveCombo_;
-    CGradientTextBar freeBar_;      // 1014
-    CGradientTextBar usedBar_;      // 1015
-    CGradientTextBar totalUsedBar_; // 1050
-    CGradientTextBar totalFreeBar_; // 1051
-    fw::Window summaryPicture_;
-    CColorLabel driveGroupLabel_;    // 1008
-    CColorLabel volumeNameLabel_;    // 1001
-    CColorLabel systemDriveLabel_;   // 1009
-    CColorLabel summaryGroupLabel_;  // 1010
-    CColorLabel driveCountLabel_;    // 1011
-    CColorLabel totalCapacityLabel_; // 1012
-    CColorLabel totalFreeLabel_;     // 1013
-    CColorLabel totalUsedLabel_;     // 1016
-    CColorLabel freeLabel_;          // 1007
-    CColorLabel usedLabel_;          // 1006
-    CColorLabel capacityLabel_;      // 1002
-    CColorLabel maxNameLengthLabel_; // 1005
-    CColorLabel fileSystemLabel_;    // 1004
-    CColorLabel serialLabel_;        // 1003
-    fw::Font labelFont_;
-    fw::Font titleFont_;
-    fw::Font groupFont_;
-    fw::Bitmap summaryBitmap_;
-    int dpi_ = 0;
+    // The controls, bound to their dialog items by Bind and SetUp.
+    CDriveComboBox driveCombo;
+    CGradientTextBar freeBar;
+    CGradientTextBar usedBar;
+    CGradientTextBar totalUsedBar;
+    CGradientTextBar totalFreeBar;
+    fw::Window summaryPicture;
+    CColorLabel driveGroupLabel;
+    CColorLabel volumeNameLabel;
+    CColorLabel systemDriveLabel;
+    CColorLabel summaryGroupLabel;
+    CColorLabel driveCountLabel;
+    CColorLabel totalCapacityLabel;
+    CColorLabel totalFreeLabel;
+    CColorLabel totalUsedLabel;
+    CColorLabel freeLabel;
+    CColorLabel usedLabel;
+    CColorLabel capacityLabel;
+    CColorLabel maxNameLengthLabel;
+    CColorLabel fileSystemLabel;
+    CColorLabel serialLabel;
+    fw::Font labelFont;
+    fw::Font titleFont;
+    fw::Font groupFont;
+    fw::Bitmap summaryBitmap;
+    int dpi = 0;
 };
 
 } // namespace drives

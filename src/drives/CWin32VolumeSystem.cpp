@@ -1,5 +1,7 @@
 #include "drives/CWin32VolumeSystem.h"
 
+#include "framework/Handles.h"
+
 #include <windows.h>
 
 using drives::DriveType;
@@ -71,6 +73,6 @@ bool CWin32VolumeSystem::PathExists(const std::string& path) {
     if (search == INVALID_HANDLE_VALUE) {
         return false;
     }
-    FindClose(search);
+    const fw::FileSearch searchOwner(search);
     return true;
 }

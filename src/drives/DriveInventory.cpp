@@ -60,9 +60,7 @@ bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot) 
 }
 
 void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space) {
-    facts.freeBytesAvailable = space.freeBytesAvailable;
-    facts.totalBytes = space.totalBytes;
-    facts.totalFreeBytes = space.totalFreeBytes;
+    static_cast<DiskSpace&>(facts) = space;
     facts.usedBytes = facts.totalBytes - facts.totalFreeBytes;
     facts.capacityText = SizeText("Capacity: %.2f GB", facts.totalBytes);
     facts.usedText = SizeText("Used: %.2f GB", facts.usedBytes);
@@ -70,11 +68,7 @@ void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space) {
 }
 
 void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info) {
-    facts.volumeName = info.volumeName;
-    facts.fileSystemName = info.fileSystemName;
-    facts.serialNumber = info.serialNumber;
-    facts.maxComponentLength = info.maxComponentLength;
-    facts.fileSystemFlags = info.fileSystemFlags;
+    static_cast<VolumeInformation&>(facts) = info;
     facts.volumeNameText = base::Format("Volume Name: %s", facts.volumeName.c_str());
     facts.serialNumberText = SerialNumberText(facts.serialNumber);
     facts.maxNameLengthText =
@@ -130,18 +124,18 @@ std::string FreeTotalText(const FixedDriveTotals& totals) {
 
 DriveSnapshot DriveInventory::TakeSnapshot() const {
     DriveSnapshot snapshot;
-    std::uint32_t letters = system_.LogicalDrives();
+    std::uint32_t letters = system.LogicalDrives();
     if (letters == 0) {
         letters = ~std::uint32_t{0}; // unknown: every root is asked
     }
     for (std::size_t i = 0; i < DriveRootTable.size(); ++i) {
         const char* root = DriveRootTable[i];
         if ((letters & (std::uint32_t{1} << (i + 2))) == 0 ||
-            system_.QueryDriveType(root) != DriveType::Fixed) {
+            system.QueryDriveType(root) != DriveType::Fixed) {
             continue;
         }
         FixedDrive drive{root, {}};
-        if (system_.QueryDiskFreeSpace(root, drive.space)) {
+        if (system.QueryDiskFreeSpace(root, drive.space)) {
             snapshot.fixedDrives.push_back(std::move(drive));
         }
     }
@@ -153,7 +147,7 @@ VolumeFacts DriveInventory::Complete(const std::string& root, VolumeFacts facts)
     facts.freePercent = FreePercentOf(facts.totalFreeBytes, facts.totalBytes);
     facts.usedBarValue = UsedBarValueOf(facts.usedBytes, facts.totalBytes);
     VolumeInformation info;
-    facts.volumeRead = system_.QueryVolumeInformation(root, info);
+    facts.volumeRead = system.QueryVolumeInformation(root, info);
     if (facts.volumeRead) {
         ApplyVolumeInformation(facts, info);
     }
@@ -162,7 +156,7 @@ VolumeFacts DriveInventory::Complete(const std::string& root, VolumeFacts facts)
 
 VolumeFacts DriveInventory::Query(const std::string& root, VolumeFacts held) const {
     DiskSpace space;
-    held.spaceRead = system_.QueryDiskFreeSpace(root, space);
+    held.spaceRead = system.QueryDiskFreeSpace(root, space);
     if (held.spaceRead) {
         ApplyDiskSpace(held, space);
     }
@@ -182,22 +176,22 @@ VolumeFacts DriveInventory::Query(const std::string& root, VolumeFacts held,
 
 std::string DriveInventory::VolumeLabel(const std::string& root) const {
     VolumeInformation info;
-    return system_.QueryVolumeInformation(root, info) ? info.volumeName : std::string();
+    return system.QueryVolumeInformation(root, info) ? info.volumeName : std::string();
 }
 
 std::string DriveInventory::FindSystemDriveRoot() {
     std::string windowsDirectory;
-    if (!system_.QueryWindowsDirectory(windowsDirectory)) {
+    if (!system.QueryWindowsDirectory(windowsDirectory)) {
         return "Not find";
     }
     // The folder that holds the Windows directory: "C:\" for "C:\WINDOWS".
     const std::size_t slash = windowsDirectory.find_last_of("\\/");
     if (slash == std::string::npos || slash + 1 == windowsDirectory.size() ||
-        !system_.PathExists(windowsDirectory)) {
-        return systemDriveRoot_;
+        !system.PathExists(windowsDirectory)) {
+        return systemDriveRoot;
     }
-    systemDriveRoot_ = windowsDirectory.substr(0, slash + 1);
-    return systemDriveRoot_;
+    systemDriveRoot = windowsDirectory.substr(0, slash + 1);
+    return systemDriveRoot;
 }
 
 } // namespace drives

@@ -17,12 +17,10 @@ extern const std::array<const char*, 24> DriveRootTable;
 
 constexpr double BytesPerGigabyte = 1073741824.0;
 
-struct VolumeFacts {
-    std::string volumeName;
-    std::string fileSystemName;
-    std::uint32_t serialNumber = 0;
-    std::uint32_t maxComponentLength = 0;
-    std::uint32_t fileSystemFlags = 0;
+// The facts of one volume: the answers of the two volume queries (their
+// fields: volumeName, serialNumber..., totalBytes, totalFreeBytes...) and what
+// the program makes of them.
+struct VolumeFacts : VolumeInformation, DiskSpace {
     std::string serialNumberText;
     std::string fileSystemText;
     std::string volumeNameText;
@@ -30,9 +28,6 @@ struct VolumeFacts {
     std::string capacityText;
     std::string freeText;
     std::string usedText;
-    std::uint64_t freeBytesAvailable = 0;
-    std::uint64_t totalBytes = 0;
-    std::uint64_t totalFreeBytes = 0;
     std::uint64_t usedBytes = 0;
     float freePercent = 0.0f;
     float usedBarValue = 0.0f;
@@ -95,7 +90,7 @@ bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot);
 
 class DriveInventory {
   public:
-    explicit DriveInventory(VolumeSystem& system) : system_(system) {}
+    explicit DriveInventory(VolumeSystem& system) : system(system) {}
 
     // Asks which letters exist, the type of each of those, and the space of
     // each fixed drive: once each.
@@ -116,15 +111,15 @@ class DriveInventory {
     // "Not find" when the Windows directory cannot be read.
     std::string FindSystemDriveRoot();
     bool IsSystemDrive(const std::string& root) const {
-        return drives::IsSystemDrive(root, systemDriveRoot_);
+        return drives::IsSystemDrive(root, systemDriveRoot);
     }
-    const std::string& SystemDriveRoot() const noexcept { return systemDriveRoot_; }
+    const std::string& SystemDriveRoot() const noexcept { return systemDriveRoot; }
 
   private:
     VolumeFacts Complete(const std::string& root, VolumeFacts facts) const;
 
-    VolumeSystem& system_;
-    std::string systemDriveRoot_;
+    VolumeSystem& system;
+    std::string systemDriveRoot;
 };
 
 } // namespace drives

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-namespace exports {
+namespace exports { // the folder's name, "export", is a keyword of C++
 
 struct BitmapInfoHeader {
     std::int32_t width = 0;

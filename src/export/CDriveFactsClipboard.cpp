@@ -2,16 +2,18 @@
 
 #include "export/ClipboardText.h"
 #include "framework/Handles.h"
+#include "framework/SystemScopes.h"
 
 #include <cstring>
 
 void CDriveFactsClipboard::Copy() {
-    const std::string root = view_.SelectedDriveRoot();
-    CopyText(owner_.GetHwnd(), exports::ClipboardTextFor(root, view_.QueryVolumeFacts(root)));
+    const std::string root = view.SelectedDriveRoot();
+    CopyText(owner.GetHwnd(), exports::ClipboardTextFor(root, view.QueryVolumeFacts(root)));
 }
 
 void CDriveFactsClipboard::CopyText(HWND owner, const std::string& text) {
-    if (!OpenClipboard(owner)) {
+    const fw::ClipboardSession clipboard(owner);
+    if (!clipboard) {
         return;
     }
     EmptyClipboard();
@@ -24,5 +26,4 @@ void CDriveFactsClipboard::CopyText(HWND owner, const std::string& text) {
             block.Release(); // the clipboard owns it now
         }
     }
-    CloseClipboard();
 }

@@ -9,7 +9,7 @@
 class CDriveFactsClipboard {
   public:
     CDriveFactsClipboard(fw::Window& owner, drives::CDriveView& view) noexcept
-        : owner_(owner), view_(view) {}
+        : owner(owner), view(view) {}
 
     void Copy();
     // Replaces the clipboard's contents with the text; nothing when another
@@ -17,6 +17,6 @@ class CDriveFactsClipboard {
     static void CopyText(HWND owner, const std::string& text);
 
   private:
-    fw::Window& owner_;
-    drives::CDriveView& view_;
+    fw::Window& owner;
+    drives::CDriveView& view;
 };

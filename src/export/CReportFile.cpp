@@ -1,19 +1,13 @@
 #include "export/CReportFile.h"
 
-#include "export/CSaveFileDialog.h"
+#include "export/CSaveCommand.h"
 #include "export/DriveReport.h"
-#include "export/SaveCommandScope.h"
 #include "framework/Application.h"
 
 #include <cstdio>
 #include <ctime>
 
 namespace {
-
-bool FileExists(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
 
 bool WriteWholeFile(const std::string& path, const std::string& bytes) {
     std::FILE* stream = std::fopen(path.c_str(), "wb");
@@ -34,12 +28,11 @@ std::string CurrentDateText() {
 } // namespace
 
 void CReportFile::Save() {
-    const exports::SaveCommandScope scope;
-    if (!scope.Entered()) {
+    CSaveCommand command(owner.GetHwnd());
+    if (!command.Entered()) {
         return;
     }
-    HWND owner = owner_.GetHwnd();
-    ShowWindow(owner, SW_HIDE);
+    command.HideOwner();
     char fileName[MAX_PATH] = {};
     static const char filter[] = "*.txt\0\0";
     for (;;) {
@@ -48,42 +41,38 @@ void CReportFile::Save() {
         dialog.lpstrFilter = filter;
         dialog.lpstrFile = fileName;
         dialog.nMaxFile = sizeof fileName;
-        if (!CSaveFileDialog::Ask(dialog)) {
-            break;
+        if (!CSaveCommand::Ask(dialog)) {
+            return;
         }
-        const std::string path = exports::ReportPathFor(fileName);
         // The dialog's own prompt would judge the typed name, not the file
         // that is written, so the question is asked here.
-        if (FileExists(path) && MessageBoxA(owner, exports::ReplaceFileQuestion(path).c_str(),
-                                            exports::ReplaceFileCaption,
-                                            MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) != IDYES) {
-            continue;
+        const std::string path = exports::ReportPathFor(fileName);
+        if (command.MayReplace(path)) {
+            Write(path);
+            return;
         }
-        Write(path);
-        break;
     }
-    ShowWindow(owner, SW_SHOW);
 }
 
 void CReportFile::Write(const std::string& path) {
-    reportPath_ = path;
+    reportPath = path;
     exports::ReportHeader header;
     header.userName = UserNameText();
     header.computerName = ComputerNameText();
     header.dateText = CurrentDateText();
-    const drives::DriveInventory& inventory = view_.Inventory();
+    const drives::DriveInventory& inventory = view.Inventory();
     const drives::DriveSnapshot snapshot = inventory.TakeSnapshot();
     const std::string report = exports::BuildDriveReport(
-        header, exports::QueryReportedDrives(inventory, view_.FixedDriveList()), snapshot.totals);
+        header, exports::QueryReportedDrives(inventory, view.FixedDriveList()), snapshot.totals);
     // The summary labels take the colours of the totals just reported.
-    view_.ColorTotals(snapshot.totals);
+    view.ColorTotals(snapshot.totals);
     if (!WriteWholeFile(path, report)) {
         fw::AppMessageBox(exports::ReportNotWrittenMessage(path), MB_ICONERROR);
         return;
     }
-    if (MessageBoxA(owner_.GetHwnd(), exports::ReportWrittenQuestion, exports::ReportWrittenCaption,
+    if (MessageBoxA(owner.GetHwnd(), exports::ReportWrittenQuestion, exports::ReportWrittenCaption,
                     MB_YESNO) == IDYES) {
-        launcher_.Execute("open", path, base::ShowDefault);
+        launcher.Execute("open", path, base::ShowDefault);
     }
 }
 

@@ -10,7 +10,7 @@
 class CReportFile {
   public:
     CReportFile(fw::Window& owner, drives::CDriveView& view, base::ShellLauncher& launcher) noexcept
-        : owner_(owner), view_(view), launcher_(launcher) {}
+        : owner(owner), view(view), launcher(launcher) {}
 
     // The whole command: file dialog, replace question, writing, open question.
     void Save();
@@ -22,11 +22,11 @@ class CReportFile {
     static std::string ComputerNameText();
     static std::string UserNameText();
 
-    const std::string& ReportPath() const noexcept { return reportPath_; }
+    const std::string& ReportPath() const noexcept { return reportPath; }
 
   private:
-    fw::Window& owner_;
-    drives::CDriveView& view_;
-    base::ShellLauncher& launcher_;
-    std::string reportPath_;
+    fw::Window& owner;
+    drives::CDriveView& view;
+    base::ShellLauncher& launcher;
+    std::string reportPath;
 };

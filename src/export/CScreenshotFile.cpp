@@ -1,10 +1,9 @@
 #include "export/CScreenshotFile.h"
 
 #include "export/BitmapFile.h"
-#include "export/CSaveFileDialog.h"
+#include "export/CSaveCommand.h"
 #include "export/CWindowCapture.h"
 #include "export/DriveReport.h"
-#include "export/SaveCommandScope.h"
 
 #include <string>
 
@@ -13,7 +12,7 @@ namespace {
 constexpr char SaveTitle[] = "Save screen shot as...";
 
 // Asks for the file; the dialog itself asks before replacing a file.
-bool AskScreenShotPath(std::string& path) {
+bool AskScreenShotPath(const CSaveCommand& command, std::string& path) {
     char fileName[MAX_PATH] = {};
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
@@ -23,41 +22,35 @@ bool AskScreenShotPath(std::string& path) {
     dialog.lpstrTitle = SaveTitle;
     dialog.Flags = OFN_OVERWRITEPROMPT;
     dialog.lpstrDefExt = "bmp";
-    if (!CSaveFileDialog::Ask(dialog)) {
+    if (!CSaveCommand::Ask(dialog)) {
         return false;
     }
     path = exports::ScreenshotPath(fileName);
     // The dialog checked the name as typed; ask again when ".bmp" was added to it.
-    if (path != fileName && GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        return MessageBoxA(nullptr, exports::ReplaceFileQuestion(path).c_str(),
-                           exports::ReplaceFileCaption,
-                           MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
-    }
-    return true;
+    return path == fileName || command.MayReplace(path);
 }
 
 } // namespace
 
 void CScreenshotFile::Take() {
-    const exports::SaveCommandScope scope;
-    if (!scope.Entered()) {
+    HWND window = owner.GetHwnd();
+    CSaveCommand command(window);
+    if (!command.Entered()) {
         return;
     }
-    HWND window = owner_.GetHwnd();
     {
         CWindowCapture capture;
         capture.CaptureWindowBitmap(window, window);
-        ShowWindow(window, SW_HIDE);
+        command.HideOwner();
         std::string path;
-        if (capture.captureBitmap() != nullptr && AskScreenShotPath(path)) {
-            CWindowCapture::SaveBitmapFile(capture.captureDCHandle(), capture.captureBitmap(),
+        if (capture.CaptureBitmap() != nullptr && AskScreenShotPath(command, path)) {
+            CWindowCapture::SaveBitmapFile(capture.CaptureDCHandle(), capture.CaptureBitmap(),
                                            path);
         }
     }
-    ShowWindow(window, SW_SHOW);
+    command.ShowOwner();
     // Emptying the clipboard also frees the picture the capture put there.
-    if (OpenClipboard(window)) {
+    if (const fw::ClipboardSession clipboard{window}) {
         EmptyClipboard();
-        CloseClipboard();
     }
 }

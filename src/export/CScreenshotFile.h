@@ -5,12 +5,12 @@
 
 class CScreenshotFile {
   public:
-    explicit CScreenshotFile(fw::Window& owner) noexcept : owner_(owner) {}
+    explicit CScreenshotFile(fw::Window& owner) noexcept : owner(owner) {}
 
     // Captures the window while it is visible, hides it for the file dialog,
     // saves the picture, shows the window again and empties the clipboard.
     void Take();
 
   private:
-    fw::Window& owner_;
+    fw::Window& owner;
 };

@@ -66,34 +66,33 @@ bool WriteBitmap(std::FILE* file, HDC deviceContext, HBITMAP bitmap) {
 
 bool CWindowCapture::CaptureWindowBitmap(HWND window, HWND clipboardOwner) {
     RECT bounds = {};
-    if (captureDC_ || onClipboard_ || !GetWindowRect(window, &bounds)) {
+    if (captureDC || onClipboard || !GetWindowRect(window, &bounds)) {
         return false;
     }
     // Paint what is still pending (the area a closed menu uncovered, controls not
     // yet drawn), or the picture shows it unpainted.
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    captureDC_ = fw::WindowDc::Whole(window);
-    if (!captureDC_) {
+    captureDC = fw::WindowDc::Whole(window);
+    if (!captureDC) {
         return false;
     }
     const int width = bounds.right - bounds.left;
     const int height = bounds.bottom - bounds.top;
-    fw::MemoryDc memory(CreateCompatibleDC(captureDC_.Get()));
-    captureBitmap_.Reset(CreateCompatibleBitmap(captureDC_.Get(), width, height));
-    if (!memory || !captureBitmap_) {
+    fw::MemoryDc memory(CreateCompatibleDC(captureDC.Get()));
+    captureBitmap.Reset(CreateCompatibleBitmap(captureDC.Get(), width, height));
+    if (!memory || !captureBitmap) {
         return false;
     }
     {
-        fw::SelectGuard select(memory.Get(), captureBitmap_.Get());
-        BitBlt(memory.Get(), 0, 0, width, height, captureDC_.Get(), 0, 0, SRCCOPY);
+        fw::SelectGuard select(memory.Get(), captureBitmap.Get());
+        BitBlt(memory.Get(), 0, 0, width, height, captureDC.Get(), 0, 0, SRCCOPY);
     }
-    if (OpenClipboard(clipboardOwner)) {
+    if (const fw::ClipboardSession clipboard{clipboardOwner}) {
         EmptyClipboard();
-        if (SetClipboardData(CF_BITMAP, captureBitmap_.Get()) != nullptr) {
-            onClipboard_ = true;
-            clipboardBitmap_ = captureBitmap_.Release();
+        if (SetClipboardData(CF_BITMAP, captureBitmap.Get()) != nullptr) {
+            onClipboard = true;
+            clipboardBitmap = captureBitmap.Release();
         }
-        CloseClipboard();
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The picture of a whole window, frame included, and its bitmap file.
 #include "framework/Handles.h"
+#include "framework/SystemScopes.h"
 
 #include <windows.h>
 
@@ -16,18 +17,18 @@ class CWindowCapture {
     // bitmap on the clipboard when the clipboard can be opened.
     bool CaptureWindowBitmap(HWND window, HWND clipboardOwner);
 
-    HDC captureDCHandle() const { return captureDC_.Get(); }
+    HDC CaptureDCHandle() const { return captureDC.Get(); }
     // The picture; the clipboard owns it once it was put there.
-    HBITMAP captureBitmap() const { return onClipboard_ ? clipboardBitmap_ : captureBitmap_.Get(); }
-    bool BitmapOnClipboard() const { return onClipboard_; }
+    HBITMAP CaptureBitmap() const { return onClipboard ? clipboardBitmap : captureBitmap.Get(); }
+    bool BitmapOnClipboard() const { return onClipboard; }
 
     // Writes an uncompressed bitmap file of the bitmap's depth; true only when
     // the whole file was written. A failed file is removed.
     static bool SaveBitmapFile(HDC deviceContext, HBITMAP bitmap, const std::string& path);
 
   private:
-    fw::WindowDc captureDC_;
-    fw::Bitmap captureBitmap_;
-    HBITMAP clipboardBitmap_ = nullptr;
-    bool onClipboard_ = false;
+    fw::WindowDc captureDC;
+    fw::Bitmap captureBitmap;
+    HBITMAP clipboardBitmap = nullptr;
+    bool onClipboard = false;
 };

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace exports {
+namespace exports { // the folder's name, "export", is a keyword of C++
 
 // The root and seven fact lines, separated by CR LF, without a line end after
 // the last.

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace exports {
+namespace exports { // the folder's name, "export", is a keyword of C++
 
 struct ReportHeader {
     std::string computerName;

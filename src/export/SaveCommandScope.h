@@ -3,13 +3,13 @@
 // again from inside its own loop, so a save command that arrives while another
 // one runs is ignored.
 
-namespace exports {
+namespace exports { // the folder's name, "export", is a keyword of C++
 
 class SaveCommandScope {
   public:
-    SaveCommandScope() noexcept : entered_(!running) { running = true; }
+    SaveCommandScope() noexcept : entered(!running) { running = true; }
     ~SaveCommandScope() {
-        if (entered_) {
+        if (entered) {
             running = false;
         }
     }
@@ -17,10 +17,10 @@ class SaveCommandScope {
     SaveCommandScope& operator=(const SaveCommandScope&) = delete;
 
     // False when another save command is running.
-    bool Entered() const noexcept { return entered_; }
+    bool Entered() const noexcept { return entered; }
 
   private:
-    bool entered_;
+    bool entered;
     static inline bool running = false;
 };
 

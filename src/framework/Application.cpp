@@ -25,7 +25,7 @@ std::string ModuleBaseName() {
 }
 
 Application::Application() noexcept
-    : instance_(GetModuleHandleA(nullptr)), appName_(ModuleBaseName()) {
+    : instance(GetModuleHandleA(nullptr)), appName(ModuleBaseName()) {
     theApplication = this;
 }
 
@@ -37,11 +37,11 @@ Application::~Application() {
 
 int Application::Run() {
     InitInstance();
-    return 0;
+    return exitCode;
 }
 
 HICON Application::LoadIcon(UINT id) const noexcept {
-    return ::LoadIconA(instance_, MAKEINTRESOURCEA(id));
+    return ::LoadIconA(instance, MAKEINTRESOURCEA(id));
 }
 
 Application* App() noexcept {

@@ -10,6 +10,11 @@ namespace fw {
 
 class Window;
 
+// The process's exit codes.
+constexpr int ExitOk = 0;
+constexpr int ExitInternalError = 3; // an exception reached a window procedure
+constexpr int ExitCannotStart = 4;   // a system service the program needs is missing
+
 class Application {
   public:
     Application() noexcept;
@@ -17,19 +22,22 @@ class Application {
     Application& operator=(const Application&) = delete;
     virtual ~Application();
 
-    // Runs InitInstance and returns the process exit code.
+    // Runs InitInstance and returns the process exit code it left in exitCode.
     int Run();
     virtual bool InitInstance() = 0;
 
-    HINSTANCE GetInstance() const noexcept { return instance_; }
-    const std::string& GetAppName() const noexcept { return appName_; }
+    HINSTANCE GetInstance() const noexcept { return instance; }
+    const std::string& GetAppName() const noexcept { return appName; }
     HICON LoadIcon(UINT id) const noexcept;
 
     Window* mainWindow = nullptr;
 
+  protected:
+    int exitCode = ExitOk;
+
   private:
-    HINSTANCE instance_;
-    std::string appName_;
+    HINSTANCE instance;
+    std::string appName;
 };
 
 // The program's application object (null before it is constructed).

@@ -1,11 +1,13 @@
 #include "framework/CreationHook.h"
 
+#include "framework/Handles.h"
+
 #include <cstring>
 
 namespace fw {
 namespace {
 
-HHOOK creationHook = nullptr;
+Hook creationHook;
 Window* pendingWindow = nullptr;
 const char* pendingClass = nullptr;
 
@@ -31,8 +33,8 @@ LRESULT CALLBACK CreationHookProc(int code, WPARAM wParam, LPARAM lParam) noexce
 
 bool HookNextWindowCreate(Window& window, const char* className) noexcept {
     UnhookWindowCreate();
-    creationHook = SetWindowsHookExA(WH_CBT, &CreationHookProc, nullptr, GetCurrentThreadId());
-    if (creationHook == nullptr) {
+    creationHook.Reset(SetWindowsHookExA(WH_CBT, &CreationHookProc, nullptr, GetCurrentThreadId()));
+    if (!creationHook) {
         return false;
     }
     pendingWindow = &window;
@@ -41,16 +43,13 @@ bool HookNextWindowCreate(Window& window, const char* className) noexcept {
 }
 
 void UnhookWindowCreate() noexcept {
-    if (creationHook != nullptr) {
-        UnhookWindowsHookEx(creationHook);
-    }
-    creationHook = nullptr;
+    creationHook.Reset();
     pendingWindow = nullptr;
     pendingClass = nullptr;
 }
 
 bool IsWindowCreateHooked() noexcept {
-    return creationHook != nullptr;
+    return static_cast<bool>(creationHook);
 }
 
 } // namespace fw

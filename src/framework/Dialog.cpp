@@ -5,7 +5,7 @@
 
 namespace fw {
 
-Dialog::Dialog(UINT templateId, HWND parent) noexcept : templateId_(templateId), parent_(parent) {}
+Dialog::Dialog(UINT templateId, HWND parent) noexcept : templateId(templateId), parent(parent) {}
 
 const MessageMap& Dialog::Messages() {
     static const MessageEntry entries[] = {
@@ -32,16 +32,16 @@ bool Dialog::PreTranslateMessage(MSG& message) {
     return IsDialogMessageA(GetHwnd(), &message) != FALSE;
 }
 
-void Dialog::EndDialog(INT_PTR result) noexcept {
-    result_ = result;
-    ended_ = true;
+void Dialog::EndDialog(INT_PTR dialogResult) noexcept {
+    result = dialogResult;
+    ended = true;
     if (GetHwnd() != nullptr) {
         PostMessageA(GetHwnd(), WM_NULL, 0, 0);
     }
 }
 
 INT_PTR Dialog::DoModal() {
-    HWND owner = parent_;
+    HWND owner = parent;
     if (owner == nullptr) {
         HWND main = MainWindowHandle();
         if (main != nullptr && main != GetHwnd() && IsWindow(main)) {
@@ -50,12 +50,12 @@ INT_PTR Dialog::DoModal() {
     }
     const bool disableOwner = owner != nullptr && IsWindowEnabled(owner);
 
-    ended_ = false;
-    result_ = -1;
+    ended = false;
+    result = -1;
     if (!HookNextWindowCreate(*this, "#32770")) {
         return -1;
     }
-    HWND created = CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(templateId_), owner,
+    HWND created = CreateDialogParamA(ResourceInstance(), MAKEINTRESOURCEA(templateId), owner,
                                       &MinimalDialogProc, 0);
     UnhookWindowCreate();
     if (created == nullptr || GetHwnd() != created) {
@@ -67,30 +67,30 @@ INT_PTR Dialog::DoModal() {
     if (disableOwner) {
         EnableWindow(owner, FALSE);
     }
-    if (!ended_ && !IsWindowVisible(created)) {
+    if (!ended && !IsWindowVisible(created)) {
         ShowWindow(created, SW_SHOWNORMAL);
     }
 
-    running_ = true;
+    running = true;
     MSG message;
-    while (!ended_ && IsWindow(created)) {
+    while (!ended && IsWindow(created)) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
         if (got == -1) {
             break;
         }
         if (got == 0) {
             PostQuitMessage(static_cast<int>(message.wParam));
-            result_ = -1;
+            result = -1;
             break;
         }
         const bool ours = message.hwnd == created || IsChild(created, message.hwnd);
-        if (ours && PreTranslateMessage(message)) {
+        if (ours && Guarded([&] { return PreTranslateMessage(message); }, false)) {
             continue;
         }
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    running_ = false;
+    running = false;
 
     if (disableOwner) {
         EnableWindow(owner, TRUE);
@@ -103,7 +103,7 @@ INT_PTR Dialog::DoModal() {
                      SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
         DestroyWindow(created);
     }
-    return result_;
+    return result;
 }
 
 } // namespace fw

@@ -2,6 +2,7 @@
 
 #include "base/Dpi.h"
 #include "framework/Application.h"
+#include "framework/Handles.h"
 
 namespace fw {
 namespace {
@@ -46,11 +47,8 @@ DpiAwareness DeclareDpiAwareness(const DpiAwarenessFunctions& functions) {
 int SystemDpi() {
     // Fixed for the life of the process.
     static const int dpi = [] {
-        HDC screen = GetDC(nullptr);
-        const int logPixels = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-        if (screen != nullptr) {
-            ReleaseDC(nullptr, screen);
-        }
+        const WindowDc screen = WindowDc::Client(nullptr);
+        const int logPixels = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
         return logPixels > 0 ? logPixels : base::DefaultDpi;
     }();
     return dpi;

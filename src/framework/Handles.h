@@ -8,15 +8,21 @@
 
 namespace fw {
 
+// What an owner does with its handle: calls `CloseFunction` on it.
+template <typename H, auto CloseFunction> struct CloseWith {
+    using Handle = H;
+    static void Close(H handle) noexcept { CloseFunction(handle); }
+};
+
 template <typename Traits> class UniqueHandle {
   public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() noexcept = default;
-    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+    explicit UniqueHandle(Handle owned) noexcept : handle(owned) {}
     UniqueHandle(const UniqueHandle&) = delete;
     UniqueHandle& operator=(const UniqueHandle&) = delete;
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle(other.Release()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
             Reset(other.Release());
@@ -25,74 +31,37 @@ template <typename Traits> class UniqueHandle {
     }
     ~UniqueHandle() { Reset(); }
 
-    Handle Get() const noexcept { return handle_; }
-    explicit operator bool() const noexcept { return handle_ != Handle(); }
-    Handle Release() noexcept { return std::exchange(handle_, Handle()); }
-    void Reset(Handle handle = Handle()) noexcept {
-        if (handle_ != Handle() && handle_ != handle) {
-            Traits::Close(handle_);
+    Handle Get() const noexcept { return handle; }
+    explicit operator bool() const noexcept { return handle != Handle(); }
+    Handle Release() noexcept { return std::exchange(handle, Handle()); }
+    void Reset(Handle replacement = Handle()) noexcept {
+        if (handle != Handle() && handle != replacement) {
+            Traits::Close(handle);
         }
-        handle_ = handle;
+        handle = replacement;
     }
 
   private:
-    Handle handle_ = Handle();
+    Handle handle = Handle();
 };
 
-template <typename H> struct GdiObjectTraits {
-    using Handle = H;
-    static void Close(H handle) noexcept { DeleteObject(handle); }
-};
-struct IconTraits {
-    using Handle = HICON;
-    static void Close(HICON handle) noexcept { DestroyIcon(handle); }
-};
-struct MenuTraits {
-    using Handle = HMENU;
-    static void Close(HMENU handle) noexcept { DestroyMenu(handle); }
-};
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static void Close(HDC handle) noexcept { DeleteDC(handle); }
-};
-struct LibraryTraits {
-    using Handle = HMODULE;
-    static void Close(HMODULE handle) noexcept { FreeLibrary(handle); }
-};
-struct GlobalMemoryTraits {
-    using Handle = HGLOBAL;
-    static void Close(HGLOBAL handle) noexcept { GlobalFree(handle); }
-};
-struct KernelHandleTraits {
-    using Handle = HANDLE;
-    static void Close(HANDLE handle) noexcept {
-        if (handle != INVALID_HANDLE_VALUE) {
-            CloseHandle(handle);
-        }
-    }
-};
-struct HookTraits {
-    using Handle = HHOOK;
-    static void Close(HHOOK handle) noexcept { UnhookWindowsHookEx(handle); }
-};
-template <typename T> struct CoTaskMemTraits {
-    using Handle = T*;
-    static void Close(T* memory) noexcept { CoTaskMemFree(memory); }
-};
+// An owner of `H` that releases it with `CloseFunction`.
+template <typename H, auto CloseFunction> using Owned = UniqueHandle<CloseWith<H, CloseFunction>>;
 
-using Font = UniqueHandle<GdiObjectTraits<HFONT>>;
-using Pen = UniqueHandle<GdiObjectTraits<HPEN>>;
-using Brush = UniqueHandle<GdiObjectTraits<HBRUSH>>;
-using Bitmap = UniqueHandle<GdiObjectTraits<HBITMAP>>;
-using Region = UniqueHandle<GdiObjectTraits<HRGN>>;
-using Icon = UniqueHandle<IconTraits>;
-using MenuHandle = UniqueHandle<MenuTraits>;
-using MemoryDc = UniqueHandle<MemoryDcTraits>;
-using Library = UniqueHandle<LibraryTraits>;
-using GlobalMemory = UniqueHandle<GlobalMemoryTraits>;
-using KernelHandle = UniqueHandle<KernelHandleTraits>;
-using Hook = UniqueHandle<HookTraits>;
-template <typename T> using CoTaskMem = UniqueHandle<CoTaskMemTraits<T>>;
+using Font = Owned<HFONT, &DeleteObject>;
+using Pen = Owned<HPEN, &DeleteObject>;
+using Brush = Owned<HBRUSH, &DeleteObject>;
+using Bitmap = Owned<HBITMAP, &DeleteObject>;
+using Region = Owned<HRGN, &DeleteObject>;
+using Icon = Owned<HICON, &DestroyIcon>;
+using MemoryDc = Owned<HDC, &DeleteDC>;
+using Library = Owned<HMODULE, &FreeLibrary>;
+using GlobalMemory = Owned<HGLOBAL, &GlobalFree>;
+using Hook = Owned<HHOOK, &UnhookWindowsHookEx>;
+// A search of FindFirstFileA; only a search that started (not
+// INVALID_HANDLE_VALUE) is handed to it.
+using FileSearch = Owned<HANDLE, &FindClose>;
+template <typename T> using CoTaskMem = Owned<T*, &CoTaskMemFree>;
 
 // A COM interface pointer, released when it goes out of scope.
 template <typename Interface> class ComPtr {
@@ -100,155 +69,138 @@ template <typename Interface> class ComPtr {
     ComPtr() noexcept = default;
     ComPtr(const ComPtr&) = delete;
     ComPtr& operator=(const ComPtr&) = delete;
-    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr(ComPtr&& other) noexcept : pointer(std::exchange(other.pointer, nullptr)) {}
     ComPtr& operator=(ComPtr&& other) noexcept {
         if (this != &other) {
             Reset();
-            pointer_ = std::exchange(other.pointer_, nullptr);
+            pointer = std::exchange(other.pointer, nullptr);
         }
         return *this;
     }
     ~ComPtr() { Reset(); }
 
-    Interface* Get() const noexcept { return pointer_; }
-    Interface* operator->() const noexcept { return pointer_; }
-    explicit operator bool() const noexcept { return pointer_ != nullptr; }
+    Interface* Get() const noexcept { return pointer; }
+    Interface* operator->() const noexcept { return pointer; }
+    explicit operator bool() const noexcept { return pointer != nullptr; }
     // For the out-parameter of CoCreateInstance and QueryInterface.
     void** PutVoid() noexcept {
         Reset();
-        return reinterpret_cast<void**>(&pointer_);
+        return reinterpret_cast<void**>(&pointer);
     }
     void Reset() noexcept {
-        if (pointer_ != nullptr) {
-            pointer_->Release();
-            pointer_ = nullptr;
+        if (pointer != nullptr) {
+            pointer->Release();
+            pointer = nullptr;
         }
     }
 
   private:
-    Interface* pointer_ = nullptr;
+    Interface* pointer = nullptr;
 };
 
 // The two bitmaps GetIconInfo hands out with an icon's description.
 class IconInfo {
   public:
-    explicit IconInfo(HICON icon) noexcept : valid_(icon != nullptr && GetIconInfo(icon, &info_)) {}
+    explicit IconInfo(HICON icon) noexcept : valid(icon != nullptr && GetIconInfo(icon, &info)) {}
     IconInfo(const IconInfo&) = delete;
     IconInfo& operator=(const IconInfo&) = delete;
     ~IconInfo() {
-        if (valid_) {
-            if (info_.hbmColor != nullptr) {
-                DeleteObject(info_.hbmColor);
+        if (valid) {
+            if (info.hbmColor != nullptr) {
+                DeleteObject(info.hbmColor);
             }
-            if (info_.hbmMask != nullptr) {
-                DeleteObject(info_.hbmMask);
+            if (info.hbmMask != nullptr) {
+                DeleteObject(info.hbmMask);
             }
         }
     }
-    explicit operator bool() const noexcept { return valid_; }
-    const ICONINFO& Get() const noexcept { return info_; }
+    explicit operator bool() const noexcept { return valid; }
+    const ICONINFO& Get() const noexcept { return info; }
     // The icon's size from its colour bitmap (its mask for a monochrome icon).
     SIZE Size() const noexcept {
         BITMAP bitmap{};
-        if (!valid_) {
+        if (!valid) {
             return SIZE{0, 0};
         }
-        if (info_.hbmColor != nullptr && GetObjectA(info_.hbmColor, sizeof bitmap, &bitmap) != 0) {
+        if (info.hbmColor != nullptr && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap) != 0) {
             return SIZE{bitmap.bmWidth, bitmap.bmHeight};
         }
-        if (info_.hbmMask != nullptr && GetObjectA(info_.hbmMask, sizeof bitmap, &bitmap) != 0) {
+        if (info.hbmMask != nullptr && GetObjectA(info.hbmMask, sizeof bitmap, &bitmap) != 0) {
             return SIZE{bitmap.bmWidth, bitmap.bmHeight / 2};
         }
         return SIZE{0, 0};
     }
 
   private:
-    ICONINFO info_{};
-    bool valid_;
+    ICONINFO info{};
+    bool valid;
 };
 
 // A device context obtained with GetDC or GetWindowDC, released with ReleaseDC.
 class WindowDc {
   public:
     WindowDc() noexcept = default;
-    WindowDc(HWND window, HDC dc) noexcept : window_(window), dc_(dc) {}
+    WindowDc(HWND window, HDC dc) noexcept : window(window), dc(dc) {}
     static WindowDc Client(HWND window) noexcept { return WindowDc(window, GetDC(window)); }
     static WindowDc Whole(HWND window) noexcept { return WindowDc(window, GetWindowDC(window)); }
     WindowDc(const WindowDc&) = delete;
     WindowDc& operator=(const WindowDc&) = delete;
     WindowDc(WindowDc&& other) noexcept
-        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr)) {}
+        : window(std::exchange(other.window, nullptr)), dc(std::exchange(other.dc, nullptr)) {}
     WindowDc& operator=(WindowDc&& other) noexcept {
         if (this != &other) {
             Reset();
-            window_ = std::exchange(other.window_, nullptr);
-            dc_ = std::exchange(other.dc_, nullptr);
+            window = std::exchange(other.window, nullptr);
+            dc = std::exchange(other.dc, nullptr);
         }
         return *this;
     }
     ~WindowDc() { Reset(); }
-    HDC Get() const noexcept { return dc_; }
-    explicit operator bool() const noexcept { return dc_ != nullptr; }
+    HDC Get() const noexcept { return dc; }
+    explicit operator bool() const noexcept { return dc != nullptr; }
     void Reset() noexcept {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
+        if (dc != nullptr) {
+            ReleaseDC(window, dc);
         }
-        dc_ = nullptr;
-        window_ = nullptr;
+        dc = nullptr;
+        window = nullptr;
     }
 
   private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    HWND window = nullptr;
+    HDC dc = nullptr;
 };
 
 // Selects a GDI object into a device context and puts the previous one back.
 class SelectGuard {
   public:
     SelectGuard(HDC dc, HGDIOBJ object) noexcept
-        : dc_(dc), previous_(object != nullptr ? SelectObject(dc, object) : nullptr) {}
+        : dc(dc), previous(object != nullptr ? SelectObject(dc, object) : nullptr) {}
     SelectGuard(const SelectGuard&) = delete;
     SelectGuard& operator=(const SelectGuard&) = delete;
     ~SelectGuard() {
-        if (previous_ != nullptr && previous_ != HGDI_ERROR) {
-            SelectObject(dc_, previous_);
+        if (previous != nullptr && previous != HGDI_ERROR) {
+            SelectObject(dc, previous);
         }
     }
 
   private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
-// Saves the whole state of a device context and restores it on scope exit.
-class SaveDcGuard {
-  public:
-    explicit SaveDcGuard(HDC dc) noexcept : dc_(dc), saved_(SaveDC(dc)) {}
-    SaveDcGuard(const SaveDcGuard&) = delete;
-    SaveDcGuard& operator=(const SaveDcGuard&) = delete;
-    ~SaveDcGuard() {
-        if (saved_ != 0) {
-            RestoreDC(dc_, saved_);
-        }
-    }
-
-  private:
-    HDC dc_;
-    int saved_;
+    HDC dc;
+    HGDIOBJ previous;
 };
 
 // Sets one drawing attribute of a device context and puts the previous value
 // back on scope exit.
 template <typename Value, Value(WINAPI* Set)(HDC, Value)> class DcAttributeGuard {
   public:
-    DcAttributeGuard(HDC dc, Value value) noexcept : dc_(dc), previous_(Set(dc, value)) {}
+    DcAttributeGuard(HDC dc, Value value) noexcept : dc(dc), previous(Set(dc, value)) {}
     DcAttributeGuard(const DcAttributeGuard&) = delete;
     DcAttributeGuard& operator=(const DcAttributeGuard&) = delete;
-    ~DcAttributeGuard() { Set(dc_, previous_); }
+    ~DcAttributeGuard() { Set(dc, previous); }
 
   private:
-    HDC dc_;
-    Value previous_;
+    HDC dc;
+    Value previous;
 };
 
 using TextColorGuard = DcAttributeGuard<COLORREF, &SetTextColor>;
@@ -257,31 +209,31 @@ using BkModeGuard = DcAttributeGuard<int, &SetBkMode>;
 
 class TextAlignGuard {
   public:
-    TextAlignGuard(HDC dc, UINT align) noexcept : dc_(dc), previous_(SetTextAlign(dc, align)) {}
+    TextAlignGuard(HDC dc, UINT align) noexcept : dc(dc), previous(SetTextAlign(dc, align)) {}
     TextAlignGuard(const TextAlignGuard&) = delete;
     TextAlignGuard& operator=(const TextAlignGuard&) = delete;
     ~TextAlignGuard() {
-        if (previous_ != GDI_ERROR) {
-            SetTextAlign(dc_, previous_);
+        if (previous != GDI_ERROR) {
+            SetTextAlign(dc, previous);
         }
     }
 
   private:
-    HDC dc_;
-    UINT previous_;
+    HDC dc;
+    UINT previous;
 };
 
 // Remembers the viewport origin; the owner moves it at will.
 class ViewportOriginGuard {
   public:
-    explicit ViewportOriginGuard(HDC dc) noexcept : dc_(dc) { GetViewportOrgEx(dc, &previous_); }
+    explicit ViewportOriginGuard(HDC dc) noexcept : dc(dc) { GetViewportOrgEx(dc, &previous); }
     ViewportOriginGuard(const ViewportOriginGuard&) = delete;
     ViewportOriginGuard& operator=(const ViewportOriginGuard&) = delete;
-    ~ViewportOriginGuard() { SetViewportOrgEx(dc_, previous_.x, previous_.y, nullptr); }
+    ~ViewportOriginGuard() { SetViewportOrgEx(dc, previous.x, previous.y, nullptr); }
 
   private:
-    HDC dc_;
-    POINT previous_{};
+    HDC dc;
+    POINT previous{};
 };
 
 } // namespace fw

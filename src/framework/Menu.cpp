@@ -1,5 +1,7 @@
 #include "framework/Menu.h"
 
+#include <utility>
+
 namespace fw {
 namespace {
 
@@ -8,15 +10,15 @@ Menu* liveMenus = nullptr;
 
 } // namespace
 
-Menu::Menu() noexcept : nextLive_(liveMenus) {
+Menu::Menu() noexcept : nextLive(liveMenus) {
     liveMenus = this;
 }
 
 Menu::~Menu() {
     DestroyMenu();
-    for (Menu** link = &liveMenus; *link != nullptr; link = &(*link)->nextLive_) {
+    for (Menu** link = &liveMenus; *link != nullptr; link = &(*link)->nextLive) {
         if (*link == this) {
-            *link = nextLive_;
+            *link = nextLive;
             break;
         }
     }
@@ -24,38 +26,36 @@ Menu::~Menu() {
 
 bool Menu::CreatePopupMenu() noexcept {
     DestroyMenu();
-    menu_ = ::CreatePopupMenu();
-    return menu_ != nullptr;
+    menu = ::CreatePopupMenu();
+    return menu != nullptr;
 }
 
-void Menu::Attach(HMENU menu) noexcept {
+void Menu::Attach(HMENU attached) noexcept {
     DestroyMenu();
-    menu_ = menu;
+    menu = attached;
 }
 
 HMENU Menu::Detach() noexcept {
-    HMENU menu = menu_;
-    menu_ = nullptr;
-    return menu;
+    return std::exchange(menu, nullptr);
 }
 
 void Menu::DestroyMenu() noexcept {
-    if (menu_ != nullptr) {
-        ::DestroyMenu(menu_);
-        menu_ = nullptr;
+    if (menu != nullptr) {
+        ::DestroyMenu(menu);
+        menu = nullptr;
     }
 }
 
 UINT Menu::TrackPopupMenu(UINT flags, int x, int y, HWND owner) const noexcept {
-    return static_cast<UINT>(::TrackPopupMenu(menu_, flags, x, y, 0, owner, nullptr));
+    return static_cast<UINT>(::TrackPopupMenu(menu, flags, x, y, 0, owner, nullptr));
 }
 
 Menu* Menu::FromHandle(HMENU menu) noexcept {
     if (menu == nullptr) {
         return nullptr;
     }
-    for (Menu* m = liveMenus; m != nullptr; m = m->nextLive_) {
-        if (m->menu_ == menu) {
+    for (Menu* m = liveMenus; m != nullptr; m = m->nextLive) {
+        if (m->menu == menu) {
             return m;
         }
     }
@@ -63,7 +63,7 @@ Menu* Menu::FromHandle(HMENU menu) noexcept {
 }
 
 bool Menu::MeasureAny(MEASUREITEMSTRUCT& item) {
-    for (Menu* m = liveMenus; m != nullptr; m = m->nextLive_) {
+    for (Menu* m = liveMenus; m != nullptr; m = m->nextLive) {
         if (m->MeasureItem(item)) {
             return true;
         }
@@ -73,7 +73,7 @@ bool Menu::MeasureAny(MEASUREITEMSTRUCT& item) {
 
 int Menu::LiveCount() noexcept {
     int count = 0;
-    for (Menu* m = liveMenus; m != nullptr; m = m->nextLive_) {
+    for (Menu* m = liveMenus; m != nullptr; m = m->nextLive) {
         ++count;
     }
     return count;

@@ -18,7 +18,7 @@ class Menu {
     void Attach(HMENU menu) noexcept;
     HMENU Detach() noexcept;
     void DestroyMenu() noexcept;
-    HMENU GetHandle() const noexcept { return menu_; }
+    HMENU GetHandle() const noexcept { return menu; }
 
     // Shows the menu and returns when it closes; the chosen command reaches
     // `owner` as WM_COMMAND unless TPM_RETURNCMD is given.
@@ -35,8 +35,8 @@ class Menu {
     virtual bool DrawItem(const DRAWITEMSTRUCT&) { return false; }
 
   private:
-    HMENU menu_ = nullptr;
-    Menu* nextLive_ = nullptr;
+    HMENU menu = nullptr;
+    Menu* nextLive = nullptr;
 };
 
 } // namespace fw

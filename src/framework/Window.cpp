@@ -1,5 +1,6 @@
 #include "framework/Window.h"
 
+#include "framework/Application.h"
 #include "framework/Menu.h"
 
 #include <exception>
@@ -15,14 +16,10 @@ void ShowFatalError(const char* what) noexcept {
     text += what;
     OutputDebugStringA(text.c_str());
     MessageBoxA(nullptr, text.c_str(), "Orbelune", MB_OK | MB_ICONERROR | MB_TASKMODAL);
-    ExitProcess(3);
+    ExitProcess(ExitInternalError);
 }
 
 FatalErrorHandler fatalErrorHandler = &ShowFatalError;
-
-void ReportFatalError(const char* what) noexcept {
-    fatalErrorHandler(what);
-}
 
 // The link from each subclassed window to its object and to the procedure it
 // had before. Windows live on the one user-interface thread, so a plain map
@@ -95,6 +92,10 @@ bool DispatchMessageMap(const MessageMap& first, Window& window, UINT message, W
     return false;
 }
 
+void ReportFatalError(const char* what) noexcept {
+    fatalErrorHandler(what);
+}
+
 FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) noexcept {
     return std::exchange(fatalErrorHandler, handler != nullptr ? handler : &ShowFatalError);
 }
@@ -114,14 +115,14 @@ Window* Window::FromHandle(HWND window) noexcept {
 }
 
 bool Window::Subclass(HWND window) noexcept {
-    if (window == nullptr || hwnd_ != nullptr || Links().count(window) != 0 || !IsWindow(window)) {
+    if (window == nullptr || hwnd != nullptr || Links().count(window) != 0 || !IsWindow(window)) {
         return false;
     }
     Links()[window] = Link{this, nullptr};
-    hwnd_ = window;
-    previous_ = reinterpret_cast<WNDPROC>(
+    hwnd = window;
+    previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StaticWindowProc)));
-    Links()[window].previous = previous_;
+    Links()[window].previous = previous;
     PreSubclassWindow();
     return true;
 }
@@ -131,60 +132,60 @@ bool Window::SubclassDlgItem(int id, HWND parent) noexcept {
 }
 
 void Window::Unsubclass() noexcept {
-    if (hwnd_ == nullptr) {
+    if (hwnd == nullptr) {
         return;
     }
     // The previous procedure comes back only when nobody subclassed the window
     // after us; otherwise our procedure stays and passes every message on.
-    if (IsWindow(hwnd_) &&
-        GetWindowLongPtrA(hwnd_, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&StaticWindowProc)) {
+    if (IsWindow(hwnd) &&
+        GetWindowLongPtrA(hwnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&StaticWindowProc)) {
         Detach();
         return;
     }
-    const auto link = Links().find(hwnd_);
+    const auto link = Links().find(hwnd);
     if (link != Links().end()) {
         link->second.object = nullptr;
     }
-    hwnd_ = nullptr;
-    previous_ = nullptr;
+    hwnd = nullptr;
+    previous = nullptr;
 }
 
 void Window::Detach() noexcept {
-    Links().erase(hwnd_);
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
-    hwnd_ = nullptr;
-    previous_ = nullptr;
+    Links().erase(hwnd);
+    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
+    hwnd = nullptr;
+    previous = nullptr;
 }
 
 std::string Window::GetText() const {
-    const int length = GetWindowTextLengthA(hwnd_);
+    const int length = GetWindowTextLengthA(hwnd);
     std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    const int copied = GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()));
+    const int copied = GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()));
     text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
     return text;
 }
 
 void Window::ModifyStyle(DWORD remove, DWORD add, UINT frameFlags) const noexcept {
-    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd_, GWL_STYLE));
-    SetWindowLongPtrA(hwnd_, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));
+    const DWORD style = static_cast<DWORD>(GetWindowLongPtrA(hwnd, GWL_STYLE));
+    SetWindowLongPtrA(hwnd, GWL_STYLE, static_cast<LONG_PTR>((style & ~remove) | add));
     if (frameFlags != 0) {
-        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+        SetWindowPos(hwnd, nullptr, 0, 0, 0, 0,
                      SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | frameFlags);
     }
 }
 
 LRESULT Window::Default() {
-    if (current_ == nullptr) {
+    if (current == nullptr) {
         return 0;
     }
-    return Default(current_->wParam, current_->lParam);
+    return Default(current->wParam, current->lParam);
 }
 
 LRESULT Window::Default(WPARAM wParam, LPARAM lParam) {
-    if (current_ == nullptr || hwnd_ == nullptr) {
+    if (current == nullptr || hwnd == nullptr) {
         return 0;
     }
-    return CallWindowProcA(previous_, hwnd_, current_->message, wParam, lParam);
+    return CallWindowProcA(previous, hwnd, current->message, wParam, lParam);
 }
 
 bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -208,8 +209,8 @@ bool Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             return false;
         }
     }
-    HWND child = ChildOfMessage(hwnd_, message, wParam, lParam);
-    if (child == nullptr || child == hwnd_) {
+    HWND child = ChildOfMessage(hwnd, message, wParam, lParam);
+    if (child == nullptr || child == hwnd) {
         return false;
     }
     Window* control = FromHandle(child);
@@ -246,18 +247,12 @@ LRESULT CALLBACK Window::StaticWindowProc(HWND window, UINT message, WPARAM wPar
         return CallWindowProcA(previous, window, message, wParam, lParam);
     }
     const CurrentMessage current{message, wParam, lParam};
-    const CurrentMessage* outer = self->current_;
-    self->current_ = &current;
-    LRESULT result = 0;
-    try {
-        result = self->WindowProc(message, wParam, lParam);
-    } catch (const std::exception& error) {
-        ReportFatalError(error.what());
-    } catch (...) {
-        ReportFatalError("unknown exception");
-    }
-    self->current_ = outer;
-    if (message == WM_NCDESTROY && self->hwnd_ == window) {
+    const CurrentMessage* outer = self->current;
+    self->current = &current;
+    const LRESULT result =
+        Guarded([&] { return self->WindowProc(message, wParam, lParam); }, LRESULT{0});
+    self->current = outer;
+    if (message == WM_NCDESTROY && self->hwnd == window) {
         self->Detach();
         self->OnWindowGone();
     }

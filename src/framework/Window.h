@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <exception>
 #include <string>
 
 namespace fw {
@@ -16,6 +17,21 @@ namespace fw {
 // process ends. Returns the previous handler (tests install their own).
 using FatalErrorHandler = void (*)(const char* what) noexcept;
 FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) noexcept;
+void ReportFatalError(const char* what) noexcept;
+
+// Runs `body` where the system called the program (a window procedure, the
+// modal loop's pre-translation): an exception is reported, never passed on,
+// and `fallback` is returned then.
+template <typename Result, typename Body> Result Guarded(Body&& body, Result fallback) noexcept {
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        ReportFatalError(error.what());
+    } catch (...) {
+        ReportFatalError("unknown exception");
+    }
+    return fallback;
+}
 
 class Window {
   public:
@@ -24,8 +40,8 @@ class Window {
     Window& operator=(const Window&) = delete;
     virtual ~Window();
 
-    HWND GetHwnd() const noexcept { return hwnd_; }
-    bool IsAttached() const noexcept { return hwnd_ != nullptr; }
+    HWND GetHwnd() const noexcept { return hwnd; }
+    bool IsAttached() const noexcept { return hwnd != nullptr; }
 
     // The object linked to a window, or null.
     static Window* FromHandle(HWND window) noexcept;
@@ -41,10 +57,10 @@ class Window {
 
     // Convenience wrappers.
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const noexcept {
-        return SendMessageA(hwnd_, message, wParam, lParam);
+        return SendMessageA(hwnd, message, wParam, lParam);
     }
     std::string GetText() const;
-    void SetText(const std::string& text) const noexcept { SetWindowTextA(hwnd_, text.c_str()); }
+    void SetText(const std::string& text) const noexcept { SetWindowTextA(hwnd, text.c_str()); }
     // Adds and removes style bits; with `frameFlags` the frame is recalculated.
     void ModifyStyle(DWORD remove, DWORD add, UINT frameFlags = 0) const noexcept;
 
@@ -74,9 +90,9 @@ class Window {
                                              LPARAM lParam) noexcept;
     void Detach() noexcept;
 
-    HWND hwnd_ = nullptr;
-    WNDPROC previous_ = nullptr;
-    const CurrentMessage* current_ = nullptr;
+    HWND hwnd = nullptr;
+    WNDPROC previous = nullptr;
+    const CurrentMessage* current = nullptr;
 };
 
 } // namespace fw

@@ -68,7 +68,7 @@ bool CTrayIconDialog::AddTrayIcon() {
     }
     const BOOL added = NotifyIcon(NIM_ADD, iconData);
     if (added) {
-        trayIconVisible = TRUE;
+        trayIconVisible = true;
     }
     return added != FALSE;
 }
@@ -79,7 +79,7 @@ bool CTrayIconDialog::RemoveTrayIcon() {
     }
     const BOOL removed = NotifyIcon(NIM_DELETE, iconData);
     if (removed) {
-        trayIconVisible = FALSE;
+        trayIconVisible = false;
     }
     return removed != FALSE;
 }
@@ -97,7 +97,7 @@ LRESULT CTrayIconDialog::OnDestroy(WPARAM, LPARAM) {
     const LRESULT result = Default();
     if (iconData.hWnd != nullptr && iconData.uID > 0 && trayIconVisible) {
         NotifyIcon(NIM_DELETE, iconData);
-        trayIconVisible = FALSE;
+        trayIconVisible = false;
     }
     return result;
 }
@@ -143,7 +143,7 @@ LRESULT CTrayIconDialog::OnTrayNotification(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CTrayIconDialog::OnTaskbarCreated(WPARAM, LPARAM) {
     if (trayIconVisible) {
-        trayIconVisible = FALSE;
+        trayIconVisible = false;
         AddTrayIcon();
     }
     return 0;

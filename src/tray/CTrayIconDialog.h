@@ -20,7 +20,7 @@ class CTrayIconDialog : public fw::Dialog {
     bool AddTrayIcon();
     bool RemoveTrayIcon();
 
-    bool IsTrayIconVisible() const noexcept { return trayIconVisible != FALSE; }
+    bool IsTrayIconVisible() const noexcept { return trayIconVisible; }
     const NOTIFYICONDATAA& GetIconData() const noexcept { return iconData; }
 
     static const fw::MessageMap& Messages();
@@ -44,8 +44,8 @@ class CTrayIconDialog : public fw::Dialog {
         return Shell_NotifyIconA(action, &data);
     }
 
-    BOOL minimizeToTray = TRUE;
-    BOOL trayIconVisible = FALSE;
+    bool minimizeToTray = true;
+    bool trayIconVisible = false;
     NOTIFYICONDATAA iconData{};
     fw::Menu trayMenu;
     UINT trayMenuDefaultItem = 0;

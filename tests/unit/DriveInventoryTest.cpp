@@ -43,7 +43,7 @@ TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce
     EXPECT_EQ(unknown.typeQueries.size(), 24u);
 }
 
-TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColourRules) {
+TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColorRules) {
     const struct {
         std::uint64_t total[2], free[2]; // in twentieths of a GB
         std::uint64_t capacityGB, usedGB, freeGB, usedPercent, freePercent;
@@ -87,7 +87,7 @@ TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColourRules) {
     EXPECT_TRUE(WindowTextLabel == (LabelColor{true, base::colors::Red}));
 }
 
-TEST(VolumeFacts, TextsPercentagesAndTheFreeColour) {
+TEST(VolumeFacts, TextsPercentagesAndTheFreeColor) {
     FakeVolumeSystem system;
     system.Fixed("C:\\", 10 * GiB, static_cast<std::uint64_t>(0.99 * GiB), "SYSTEM", 0x1A2B3C4D);
     system.Fixed("E:\\", 100 * GiB, 10 * GiB, "");

@@ -113,7 +113,7 @@ TEST(ExportTexts, DatesPathsMessagesAndTheClipboardText) {
 
 // Rows of 5 pixels: 15 bytes padded to 16 at 24 bits, 20 at 32 bits; the file
 // size is the true one.
-TEST(BitmapFile, HeadersOfTheTrueSizeAndDepthWithoutCompressionOrColourTable) {
+TEST(BitmapFile, HeadersOfTheTrueSizeAndDepthWithoutCompressionOrColorTable) {
     for (const auto& [bits, image] : {std::pair<std::uint16_t, std::uint32_t>{24, 48}, {32, 60}}) {
         exports::BitmapInfoHeader queried = Queried(5, 3, bits);
         queried.sizeImage = 12345; // never trusted: the rows decide the size

@@ -25,19 +25,19 @@ class FakeVolumeSystem : public drives::VolumeSystem {
   public:
     FakeDrive& Add(const std::string& root, drives::DriveType type, std::uint64_t total,
                    std::uint64_t free, const std::string& label = "", std::uint32_t serial = 0) {
-        drives_[root] = {type, {free, total, free}, {label, "NTFS", serial, 255, 0x2F}};
-        return drives_[root];
+        drives[root] = {type, {free, total, free}, {label, "NTFS", serial, 255, 0x2F}};
+        return drives[root];
     }
     FakeDrive& Fixed(const std::string& root, std::uint64_t total, std::uint64_t free,
                      const std::string& label = "", std::uint32_t serial = 0) {
         return Add(root, drives::DriveType::Fixed, total, free, label, serial);
     }
-    FakeDrive& operator[](const std::string& root) { return drives_[root]; }
+    FakeDrive& operator[](const std::string& root) { return drives[root]; }
 
     std::uint32_t LogicalDrives() override {
         ++logicalDrivesCalls;
         std::uint32_t letters = 0;
-        for (const auto& drive : drives_)
+        for (const auto& drive : drives)
             letters |= 1u << (drive.first[0] - 'A');
         return letters;
     }
@@ -68,10 +68,10 @@ class FakeVolumeSystem : public drives::VolumeSystem {
 
   private:
     const FakeDrive* Find(const std::string& root) const {
-        const auto it = drives_.find(root);
-        return it == drives_.end() ? nullptr : &it->second;
+        const auto it = drives.find(root);
+        return it == drives.end() ? nullptr : &it->second;
     }
-    std::map<std::string, FakeDrive> drives_;
+    std::map<std::string, FakeDrive> drives;
 };
 
 } // namespace testing_support

@@ -29,7 +29,7 @@ TEST(Format, PrintfConversionsMatchOnEveryRuntimeAndCopiesAlwaysTerminate) {
     }
 }
 
-TEST(Colors, NamedColoursAreTheShownRgbValuesWithRedInTheLowByte) {
+TEST(Colors, NamedColorsAreTheShownRgbValuesWithRedInTheLowByte) {
     EXPECT_EQ(base::Rgb(1, 2, 3), 0x030201u);
     EXPECT_EQ(base::Rgb(0x1FF, 0x1FF, 0x1FF), 0xFFFFFFu);
     EXPECT_EQ(base::RedOf(0x030201), 1u);

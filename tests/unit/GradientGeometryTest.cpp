@@ -29,7 +29,7 @@ void ExpectContiguous(const std::vector<Band>& bands, Span covered) {
 
 } // namespace
 
-TEST(GradientBands, OneBandPerShadeAtMostOnePerPixelInTheColoursOfTheWholeSegment) {
+TEST(GradientBands, OneBandPerShadeAtMostOnePerPixelInTheColorsOfTheWholeSegment) {
     const auto bands = controls::SegmentBands({0, 100}, {0, 100}, Start, End, false);
     ASSERT_EQ(bands.size(), 100u);
     ExpectContiguous(bands, {0, 100});
@@ -64,7 +64,7 @@ TEST(GradientBands, OneBandPerShadeAtMostOnePerPixelInTheColoursOfTheWholeSegmen
     EXPECT_TRUE(controls::SegmentBands({0, 0}, {0, 0}, Rgb(0, 0, 0), Rgb(9, 9, 9), false).empty());
 }
 
-TEST(GradientBands, EqualColoursOrAFewColoursDisplayGiveOneFlatBand) {
+TEST(GradientBands, EqualColorsOrAFewColorsDisplayGiveOneFlatBand) {
     for (const auto& [from, to, flat] :
          {std::tuple{Rgb(1, 2, 3), Rgb(1, 2, 3), false}, std::tuple{Rgb(1, 2, 3), End, true},
           std::tuple{Rgb(0, 0, 0), Rgb(2, 0, 0), true}}) {
@@ -75,7 +75,7 @@ TEST(GradientBands, EqualColoursOrAFewColoursDisplayGiveOneFlatBand) {
     }
 }
 
-TEST(GradientSegments, ColoursShareTheExtentAndTheClipEndsTheWalk) {
+TEST(GradientSegments, ColorsShareTheExtentAndTheClipEndsTheWalk) {
     EXPECT_TRUE(controls::GradientSegments({0, 100}, {0, 100}, 1).empty());
     const auto three = controls::GradientSegments({0, 101}, {0, 101}, 4);
     ASSERT_EQ(three.size(), 3u);
@@ -119,7 +119,7 @@ TEST(BarGeometry, FilledEndAndPercent) {
     EXPECT_EQ(controls::PercentOfRange(0x7FFFFFFF, 0, 0x7FFFFFFF), 100);
 }
 
-TEST(BarText, OneIntegerWithFlagsAndUpToThreeWidthDigitsChangingColourAtTheFilledEnd) {
+TEST(BarText, OneIntegerWithFlagsAndUpToThreeWidthDigitsChangingColorAtTheFilledEnd) {
     const struct {
         const char* format;
         std::optional<std::string> text;

@@ -63,8 +63,9 @@ TEST(ButtonLayout, IconAndCaptionBoxesForEachPlacementAndThePressedLook) {
         const ButtonLayout l =
             LayOutImageButton(ExitButton, {16, 16}, true, c.caption, c.placement, c.sunken, 96);
         EXPECT_EQ((PixelPoint{l.iconBox.left, l.iconBox.top}), c.icon);
-        if (c.caption)
+        if (c.caption) {
             EXPECT_EQ(l.textBox, c.text);
+        }
     }
     // A caption without icon keeps the whole button.
     EXPECT_EQ(LayOutImageButton(ExitButton, {}, false, true, 1, false, 96).textBox, ExitButton);

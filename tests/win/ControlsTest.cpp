@@ -17,7 +17,7 @@
 using controls::CMenuXP;
 using controls::CMenuXPItem;
 
-TEST(GradientTextBar, BandsOverTheFilledPartAndTheTextColourChangesAtItsEnd) {
+TEST(GradientTextBar, BandsOverTheFilledPartAndTheTextColorChangesAtItsEnd) {
     CGradientTextBar bar;
     HWND window = Create(PROGRESS_CLASSA, "", WS_POPUP, 0, 0, 100, 40);
     ASSERT_TRUE(bar.Subclass(window));
@@ -53,42 +53,51 @@ TEST(GradientTextBar, BandsOverTheFilledPartAndTheTextColourChangesAtItsEnd) {
     DestroyWindow(window);
 }
 
-// The context menu is flat and its submenu in the button style.
+// The context menu is flat and its submenu in the button style. A menu draws
+// its own item records only; deleting the top menu frees both levels.
+namespace {
+struct Counted : CMenuXPItem {
+    using CMenuXPItem::CMenuXPItem;
+    ~Counted() override { ++freed; }
+    static inline int freed = 0;
+};
+} // namespace
+
 TEST(MenuXP, SelectedItemsAndSeparatorsAreDrawnAndDeletingTheMenuFreesEverything) {
     HMENU topHandle = nullptr, subHandle = nullptr;
-    HICON icon = nullptr;
-    ULONG_PTR records[2] = {};
+    HICON icon = CopyIcon(LoadIconA(0, IDI_ASTERISK));
     {
         auto top = std::make_unique<CMenuXP>(), sub = std::make_unique<CMenuXP>();
         ASSERT_TRUE(top->CreatePopupMenu() && sub->CreatePopupMenu());
         top->SetStyle(CMenuXP::MenuStyleFlat);
         topHandle = top->GetHandle();
         subHandle = sub->GetHandle();
-        auto item = std::make_unique<CMenuXPItem>(7, "Item", CopyIcon(LoadIconA(0, IDI_ASTERISK)));
-        auto options = std::make_unique<CMenuXPItem>(8, "Options", nullptr);
-        records[0] = ULONG_PTR(item.get()), records[1] = ULONG_PTR(options.get());
-        const CMenuXPItem separator;
-        icon = item->icon.Get();
-        for (CMenuXP* menu : {top.get(), sub.get()}) {
-            const auto draw = [&](const CMenuXPItem& what, UINT state, int height) {
-                auto canvas = std::make_unique<Canvas>(160, height);
-                const RECT row{0, 0, 160, height};
-                const DRAWITEMSTRUCT request{
-                    ODT_MENU, 0, 0, 0, state, nullptr, canvas->Dc(), row, ULONG_PTR(&what)};
-                menu->DrawItem(request);
-                return canvas;
-            };
-            EXPECT_EQ(draw(*item, 0, 20)->At(155, 10), GetSysColor(COLOR_MENU));
-            EXPECT_EQ(draw(*item, ODS_SELECTED, 20)->At(155, 10), GetSysColor(COLOR_HIGHLIGHT));
-            EXPECT_EQ(draw(separator, 0, 6)->At(150, 3), GetSysColor(COLOR_BTNSHADOW));
-            EXPECT_EQ(draw(separator, 0, 6)->At(150, 1), GetSysColor(COLOR_MENU));
-        }
-        EXPECT_TRUE(sub->AppendItem(0, std::move(item)) && sub->AppendSeparator());
+        auto item = std::make_unique<Counted>(7, "Item", icon);
+        auto options = std::make_unique<Counted>(8, "Options", nullptr);
+        const ULONG_PTR itemData = ULONG_PTR(item.get()), optionsData = ULONG_PTR(options.get());
+        ASSERT_TRUE(sub->AppendItem(0, std::move(item)) && sub->AppendSeparator());
+        MENUITEMINFOA separator{};
+        separator.cbSize = sizeof separator;
+        separator.fMask = MIIM_DATA;
+        GetMenuItemInfoA(subHandle, 1, TRUE, &separator);
+        const auto draw = [&](CMenuXP& menu, ULONG_PTR data, UINT state, int height) {
+            auto canvas = std::make_unique<Canvas>(160, height);
+            const RECT row{0, 0, 160, height};
+            const DRAWITEMSTRUCT request{ODT_MENU,     0,   0,   0, state, nullptr,
+                                         canvas->Dc(), row, data};
+            return menu.DrawItem(request) ? std::move(canvas) : nullptr;
+        };
+        EXPECT_EQ(draw(*sub, itemData, 0, 20)->At(155, 10), GetSysColor(COLOR_MENU));
+        EXPECT_EQ(draw(*sub, itemData, ODS_SELECTED, 20)->At(155, 10),
+                  GetSysColor(COLOR_HIGHLIGHT));
+        EXPECT_EQ(draw(*sub, separator.dwItemData, 0, 6)->At(150, 3), GetSysColor(COLOR_BTNSHADOW));
+        EXPECT_EQ(draw(*sub, separator.dwItemData, 0, 6)->At(150, 1), GetSysColor(COLOR_MENU));
+        EXPECT_EQ(draw(*top, itemData, 0, 20), nullptr) << "another menu's record";
         EXPECT_TRUE(top->AppendPopup(0, std::move(sub), std::move(options)));
-        EXPECT_NE(CMenuXPItem::FromItemData(records[1]), nullptr);
+        EXPECT_EQ(draw(*top, optionsData, ODS_SELECTED, 20)->At(155, 10),
+                  GetSysColor(COLOR_HIGHLIGHT));
     }
-    for (const ULONG_PTR record : records)
-        EXPECT_EQ(CMenuXPItem::FromItemData(record), nullptr) << "a record left";
+    EXPECT_EQ(Counted::freed, 2) << "a record left";
     EXPECT_FALSE(IsMenu(topHandle) || IsMenu(subHandle));
     ICONINFO info{};
     EXPECT_FALSE(GetIconInfo(icon, &info));
@@ -197,10 +206,11 @@ TEST(ImageButton, HotPressedAndFocusedLooksDifferFromNormalThemedAndClassic) {
                 CThemeApi::Theme handle(CThemeApi::OpenThemeData(button.control, "Button"));
                 CThemeApi::DrawThemeBackground(handle.Get(), theme.Dc(), ThemePartPushButton,
                                                themeState, &frame, nullptr);
-                if (themed)
+                if (themed) {
                     EXPECT_EQ(button.Differing(drawn, theme.Pixels(), 0),
                               button.Differing(drawn, theme.Pixels(), 3))
                         << "state " << themeState;
+                }
                 return drawn;
             };
             const auto normal = look(false, FALSE, WM_KILLFOCUS, ThemeStateNormal);

@@ -232,17 +232,17 @@ TEST(WindowCapture, PendingPaintingIsDoneFirstAndAFailedFileIsRemoved) {
     {
         CWindowCapture capture;
         ASSERT_TRUE(capture.CaptureWindowBitmap(window, nullptr));
-        ASSERT_TRUE(CWindowCapture::SaveBitmapFile(capture.captureDCHandle(),
-                                                   capture.captureBitmap(), path));
+        ASSERT_TRUE(CWindowCapture::SaveBitmapFile(capture.CaptureDCHandle(),
+                                                   capture.CaptureBitmap(), path));
     }
     std::ifstream file(path, std::ios::binary);
     const std::string bytes{std::istreambuf_iterator<char>(file), {}};
     file.close();
     ASSERT_GT(bytes.size(), 54u);
-    std::set<std::string> colours;
+    std::set<std::string> colors;
     for (std::size_t i = 54; i + 3 <= bytes.size(); i += bytes[28] / 8u)
-        colours.insert(bytes.substr(i, 3));
-    EXPECT_GE(colours.size(), 2u) << "the text was not painted";
+        colors.insert(bytes.substr(i, 3));
+    EXPECT_GE(colors.size(), 2u) << "the text was not painted";
     // Not a bitmap: the query fails after the file was opened.
     const fw::WindowDc screen = fw::WindowDc::Client(nullptr);
     EXPECT_FALSE(CWindowCapture::SaveBitmapFile(screen.Get(), HBITMAP(screen.Get()), path));

@@ -8,6 +8,7 @@
 
 #include "Support.h"
 
+#include <memory>
 #include <stdexcept>
 #include <tuple>
 
@@ -66,19 +67,20 @@ class ProbeDialog : public fw::Dialog {
 } // namespace
 
 // Every kind of entry, the base table behind, and reflection to the objects concerned.
-TEST(Framework, TableEntriesDispatchAndControlColoursAndMenusReachTheirObjects) {
+TEST(Framework, TableEntriesDispatchAndControlColorsAndMenusReachTheirObjects) {
     ProbeDialog dialog;
     controls::CMenuXP menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
-    const controls::CMenuXPItem item{7, "Explore C:", nullptr};
-    MEASUREITEMSTRUCT ours{ODT_MENU, 0, 0, 0, 0, ULONG_PTR(&item)};
+    auto record = std::make_unique<controls::CMenuXPItem>(7, "Explore C:", nullptr);
+    const ULONG_PTR item = ULONG_PTR(record.get());
+    ASSERT_TRUE(menu.AppendItem(0, std::move(record)));
+    MEASUREITEMSTRUCT ours{ODT_MENU, 0, 0, 0, 0, item};
     // Another menu's item data, not even a pointer: never read as a record.
     MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, 0x1234};
     Canvas canvas(160, 20);
     const RECT row{0, 0, 160, 20};
-    const DRAWITEMSTRUCT draw{
-        ODT_MENU,        0, 0, 0, ODS_SELECTED, HWND(menu.GetHandle()), canvas.Dc(), row,
-        ULONG_PTR(&item)};
+    const DRAWITEMSTRUCT draw{ODT_MENU,    0,   0,   0, ODS_SELECTED, HWND(menu.GetHandle()),
+                              canvas.Dc(), row, item};
     std::vector<LRESULT> results;
     LOGBRUSH labelBrush{};
     dialog.onInit = [&](ProbeDialog& d) {

@@ -13,19 +13,19 @@
 class Canvas {
   public:
     Canvas(int width, int height, COLORREF fill = RGB(0, 0, 0))
-        : width_(width), height_(height), dc_(CreateCompatibleDC(nullptr)) {
+        : width(width), height(height), dc(CreateCompatibleDC(nullptr)) {
         BITMAPINFO info{};
         info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
         void* bits = nullptr;
-        bitmap_.Reset(CreateDIBSection(dc_.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        previous_ = SelectObject(dc_.Get(), bitmap_.Get());
+        bitmap.Reset(CreateDIBSection(dc.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        previous = SelectObject(dc.Get(), bitmap.Get());
         const fw::Brush brush(CreateSolidBrush(fill));
         const RECT all{0, 0, width, height};
         FillRect(Dc(), &all, brush.Get());
     }
-    ~Canvas() { SelectObject(dc_.Get(), previous_); }
+    ~Canvas() { SelectObject(dc.Get(), previous); }
 
-    HDC Dc() const { return dc_.Get(); }
+    HDC Dc() const { return dc.Get(); }
     // Lets `window` paint its client area here, as a print request asks it to.
     Canvas& Print(HWND window) {
         SendMessageA(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(Dc()), PRF_CLIENT);
@@ -35,22 +35,22 @@ class Canvas {
     // The pixels of `area`, row by row.
     std::vector<COLORREF> Pixels(RECT area = {0, 0, 1 << 16, 1 << 16}) const {
         std::vector<COLORREF> pixels;
-        for (int y = area.top; y < height_ && y < area.bottom; ++y)
-            for (int x = area.left; x < width_ && x < area.right; ++x)
+        for (int y = area.top; y < height && y < area.bottom; ++y)
+            for (int x = area.left; x < width && x < area.right; ++x)
                 pixels.push_back(At(x, y));
         return pixels;
     }
-    int Count(COLORREF colour, RECT area = {0, 0, 1 << 16, 1 << 16}) const {
+    int Count(COLORREF color, RECT area = {0, 0, 1 << 16, 1 << 16}) const {
         const std::vector<COLORREF> pixels = Pixels(area);
-        return static_cast<int>(std::count(pixels.begin(), pixels.end(), colour));
+        return static_cast<int>(std::count(pixels.begin(), pixels.end(), color));
     }
 
   private:
-    int width_;
-    int height_;
-    fw::MemoryDc dc_;
-    fw::Bitmap bitmap_;
-    HGDIOBJ previous_ = nullptr;
+    int width;
+    int height;
+    fw::MemoryDc dc;
+    fw::Bitmap bitmap;
+    HGDIOBJ previous = nullptr;
 };
 
 inline HWND Create(const char* className, const char* text, DWORD style, int x, int y, int width,
