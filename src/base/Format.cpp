@@ -28,15 +28,6 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-void CopyToBuffer(char* buffer, std::size_t capacity, const std::string& text) {
-    if (capacity == 0) {
-        return;
-    }
-    const std::size_t length = text.size() < capacity - 1 ? text.size() : capacity - 1;
-    std::memcpy(buffer, text.data(), length);
-    buffer[length] = '\0';
-}
-
 bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
     if (suffix.size() > text.size()) {
         return false;

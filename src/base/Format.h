@@ -16,10 +16,6 @@ namespace base {
 std::string Format(const char* format, ...) ORBELUNE_PRINTF(1, 2);
 std::string FormatV(const char* format, va_list args);
 
-// Copies text into a fixed buffer of `capacity` bytes, always terminated,
-// cutting what does not fit.
-void CopyToBuffer(char* buffer, std::size_t capacity, const std::string& text);
-
 bool EndsWithNoCase(const std::string& text, const std::string& suffix);
 
 } // namespace base

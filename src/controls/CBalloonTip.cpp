@@ -152,17 +152,19 @@ void CBalloonTip::ShowAt(const std::string& newText, const POINT* at) {
         timerId = SetTimer(GetHwnd(), ShowTimerId, delay, nullptr);
 }
 
-void CBalloonTip::ComputeShape(HDC dc, HRGN* region, SIZE* size) {
+controls::BalloonShape CBalloonTip::MeasureShape(HDC dc) {
     RECT measured{0, 0, 0, 0};
     {
         fw::SelectGuard fontGuard(dc, font);
         DrawTextA(dc, text.c_str(), -1, &measured, DT_CALCRECT);
     }
-    const int currentDpi = CurrentDpi();
-    const controls::BalloonShape shape = controls::ComputeBalloonShape(
+    return controls::ComputeBalloonShape(
         controls::PixelSize{measured.right - measured.left, measured.bottom - measured.top},
-        icon != nullptr, controls::PixelSize{iconWidth, iconHeight}, currentDpi);
-    const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(currentDpi);
+        icon != nullptr, controls::PixelSize{iconWidth, iconHeight}, CurrentDpi());
+}
+
+HRGN CBalloonTip::ShapeRegion(const controls::BalloonShape& shape) {
+    const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(CurrentDpi());
     fw::Region body(CreateRoundRectRgn(shape.body.left, shape.body.top, shape.body.right,
                                        shape.body.bottom, metrics.cornerWidth,
                                        metrics.cornerHeight));
@@ -172,7 +174,12 @@ void CBalloonTip::ComputeShape(HDC dc, HRGN* region, SIZE* size) {
     fw::Region stemRegion(CreatePolygonRgn(stem, 3, ALTERNATE));
     HRGN whole = CreateRectRgn(0, 0, shape.window.width, shape.window.height);
     CombineRgn(whole, body.Get(), stemRegion.Get(), RGN_OR);
-    *region = whole;
+    return whole;
+}
+
+void CBalloonTip::ComputeShape(HDC dc, HRGN* region, SIZE* size) {
+    const controls::BalloonShape shape = MeasureShape(dc);
+    *region = ShapeRegion(shape);
     if (size != nullptr)
         *size = SIZE{shape.window.width, shape.window.height};
 }
@@ -185,16 +192,15 @@ LRESULT CBalloonTip::OnTimer(WPARAM wParam, LPARAM) {
     HWND self = GetHwnd();
     if (wParam == ShowTimerId) {
         KillTimer(self, timerId);
-        HRGN region = nullptr;
-        SIZE size{};
+        controls::BalloonShape shape;
         {
-            fw::WindowDc dc = fw::WindowDc::Client(self);
-            ComputeShape(dc.Get(), &region, &size);
+            const fw::WindowDc dc = fw::WindowDc::Client(self);
+            shape = MeasureShape(dc.Get());
         }
-        SetWindowRgn(self, region, TRUE);
-        const controls::BalloonMetrics metrics = controls::BalloonMetricsAt(CurrentDpi());
-        SetWindowPos(self, HWND_TOP, anchor.x - size.cx + metrics.marginX,
-                     anchor.y - size.cy + metrics.marginY, size.cx, size.cy,
+        SetWindowRgn(self, ShapeRegion(shape), TRUE); // the window owns the region now
+        const controls::PixelPoint origin =
+            controls::BalloonOrigin(shape, controls::PixelPoint{anchor.x, anchor.y});
+        SetWindowPos(self, HWND_TOP, origin.x, origin.y, shape.window.width, shape.window.height,
                      SWP_SHOWWINDOW | SWP_NOACTIVATE);
         timerId = SetTimer(self, PollTimerId, PollInterval, nullptr);
     } else if (wParam == PollTimerId) {

@@ -2,6 +2,7 @@
 // The program's own tooltip: a borderless popup shaped as a speech balloon whose
 // stem touches the mouse pointer. The owner registers its tool windows and hands
 // every message to RelayEvent before its own processing.
+#include "controls/BalloonShape.h"
 #include "framework/Handles.h"
 #include "framework/Window.h"
 
@@ -38,7 +39,6 @@ class CBalloonTip : public fw::Window {
     UINT delay = 500;
 
     const std::string& Text() const noexcept { return text; }
-    POINT Anchor() const noexcept { return anchor; }
 
   protected:
     LRESULT OnCreate(WPARAM wParam, LPARAM lParam);
@@ -48,6 +48,9 @@ class CBalloonTip : public fw::Window {
 
   private:
     int CurrentDpi() const;
+    // The balloon around the text in the tip's font, and its window region.
+    controls::BalloonShape MeasureShape(HDC dc);
+    HRGN ShapeRegion(const controls::BalloonShape& shape);
     // The system's GUI font, or a copy of it at a DPI other than the system's.
     void PickFont();
 

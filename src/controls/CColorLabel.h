@@ -17,7 +17,6 @@ class CColorLabel : public fw::Window {
 
     COLORREF LabelTextColor() const noexcept { return labelTextColor; }
     COLORREF LabelBkColor() const noexcept { return labelBkColor; }
-    HBRUSH LabelBkBrush() const noexcept { return labelBkBrush.Get(); }
 
     static const fw::MessageMap& Messages();
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }

@@ -23,7 +23,6 @@ class CImageButton : public COwnerDrawButton {
     void EnableTheme(bool enable);
     bool IsThemed() const;
 
-    bool IsHovered() const noexcept { return hover; }
     HICON GetIcon() const noexcept { return icon.Get(); }
 
   protected:

@@ -24,7 +24,6 @@ class CMenuXP : public fw::Menu {
     CMenuXP& operator=(const CMenuXP&) = delete;
 
     void SetStyle(Style newStyle) { style = newStyle; }
-    Style GetStyle() const { return style; }
     // Measures and draws for a window of `dpi` (the system DPI until set);
     // the item icons are the caller's, loaded at MenuIconSizeAt(dpi).
     void SetDpi(int dpi);

@@ -10,9 +10,6 @@ class COwnerDrawButton : public fw::Window {
     static const fw::MessageMap& Messages();
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
-    bool IsDefault() const noexcept { return isDefault; }
-    UINT ButtonType() const noexcept { return buttonType; }
-
   protected:
     void PreSubclassWindow() override;
     // The dialog code of a button of this one's type, from `code` as asked.

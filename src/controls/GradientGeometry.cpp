@@ -101,17 +101,6 @@ std::vector<Segment> GradientSegments(Span extent, Span clip, std::size_t colorC
     return segments;
 }
 
-std::vector<Band> GradientBands(Span extent, Span clip, const std::vector<base::Color>& colors,
-                                bool flatFill) {
-    std::vector<Band> all;
-    for (const Segment& s : GradientSegments(extent, clip, colors.size())) {
-        const std::vector<Band> bands = SegmentBands(s.span, s.clipped, colors[s.firstColor],
-                                                     colors[s.firstColor + 1], flatFill);
-        all.insert(all.end(), bands.begin(), bands.end());
-    }
-    return all;
-}
-
 std::optional<std::string> FormatBarText(const std::string& format, int value) {
     int conversions = 0;
     for (std::size_t i = 0; i < format.size(); ++i) {

@@ -18,10 +18,6 @@ struct Span {
     int Width() const { return end - start; }
 };
 
-inline bool operator==(const Span& a, const Span& b) {
-    return a.start == b.start && a.end == b.end;
-}
-
 // One solid fill of the gradient.
 struct Band {
     Span span;
@@ -50,10 +46,6 @@ struct Segment {
 
 // The segments of `extent` that `clip` shows, one per neighbouring colour pair.
 std::vector<Segment> GradientSegments(Span extent, Span clip, std::size_t colorCount);
-
-// All bands of a whole gradient (segments, then their bands).
-std::vector<Band> GradientBands(Span extent, Span clip, const std::vector<base::Color>& colors,
-                                bool flatFill);
 
 // The bar text: `format` applied to `value` with printf rules. A format that is
 // not plain text with at most one integer conversion yields nothing, since the

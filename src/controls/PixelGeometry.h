@@ -7,15 +7,11 @@ namespace controls {
 struct PixelPoint {
     int x = 0;
     int y = 0;
-    bool operator==(const PixelPoint& other) const { return x == other.x && y == other.y; }
 };
 
 struct PixelSize {
     int width = 0;
     int height = 0;
-    bool operator==(const PixelSize& other) const {
-        return width == other.width && height == other.height;
-    }
 };
 
 struct PixelRect {
@@ -30,10 +26,6 @@ struct PixelRect {
         right += dx;
         top += dy;
         bottom += dy;
-    }
-    bool operator==(const PixelRect& other) const {
-        return left == other.left && top == other.top && right == other.right &&
-               bottom == other.bottom;
     }
 };
 

@@ -16,10 +16,6 @@ struct LabelColor {
     base::Color rgb = 0;
 };
 
-inline bool operator==(const LabelColor& a, const LabelColor& b) {
-    return a.windowText == b.windowText && (a.windowText || a.rgb == b.rgb);
-}
-
 LabelColor FreeLabelColor(float freePercent);
 LabelColor UsedTotalLabelColor(std::uint64_t usedPercent);
 LabelColor FreeTotalLabelColor(std::uint64_t freeTotalPercent);

@@ -20,7 +20,6 @@ class CWindowCapture {
     HDC CaptureDCHandle() const { return captureDC.Get(); }
     // The picture; the clipboard owns it once it was put there.
     HBITMAP CaptureBitmap() const { return onClipboard ? clipboardBitmap : captureBitmap.Get(); }
-    bool BitmapOnClipboard() const { return onClipboard; }
 
     // Writes an uncompressed bitmap file of the bitmap's depth; true only when
     // the whole file was written. A failed file is removed.

@@ -71,7 +71,6 @@ INT_PTR Dialog::DoModal() {
         ShowWindow(created, SW_SHOWNORMAL);
     }
 
-    running = true;
     MSG message;
     while (!ended && IsWindow(created)) {
         const BOOL got = GetMessageA(&message, nullptr, 0, 0);
@@ -90,7 +89,6 @@ INT_PTR Dialog::DoModal() {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    running = false;
 
     if (disableOwner) {
         EnableWindow(owner, TRUE);

@@ -14,7 +14,6 @@ class Dialog : public Window {
     // EndDialog or a quit message (posted again for the outer loop, result -1).
     INT_PTR DoModal();
     void EndDialog(INT_PTR result) noexcept;
-    bool IsModalLoopRunning() const noexcept { return running; }
 
     // Sees every message for the dialog and its children before it is
     // dispatched; true means the message was used up. The default applies the
@@ -22,7 +21,6 @@ class Dialog : public Window {
     virtual bool PreTranslateMessage(MSG& message);
 
     HWND GetDlgItem(int id) const noexcept { return ::GetDlgItem(GetHwnd(), id); }
-    UINT GetTemplateId() const noexcept { return templateId; }
 
     static const MessageMap& Messages();
     const MessageMap& GetMessageMap() const override { return Messages(); }
@@ -46,7 +44,6 @@ class Dialog : public Window {
     HWND parent;
     INT_PTR result = -1;
     bool ended = false;
-    bool running = false;
 };
 
 } // namespace fw

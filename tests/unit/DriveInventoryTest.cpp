@@ -2,6 +2,8 @@
 #include "drives/DriveView.h"
 #include "FakeVolumeSystem.h"
 
+#include "Equality.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -82,9 +84,6 @@ TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColorRules) {
     EXPECT_EQ(drives::UsedTotalText(t), ". Used: 40 GB");
     EXPECT_EQ(drives::FreeTotalText(t), ". Free: 20 GB");
     EXPECT_EQ(drives::BarPositionsOf({}, t).totalUsedBar, 0x7FFFFFFF);
-    EXPECT_FALSE(RedLabel == BlueLabel);
-    EXPECT_FALSE(RedLabel == WindowTextLabel);
-    EXPECT_TRUE(WindowTextLabel == (LabelColor{true, base::colors::Red}));
 }
 
 TEST(VolumeFacts, TextsPercentagesAndTheFreeColor) {

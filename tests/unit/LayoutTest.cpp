@@ -6,6 +6,8 @@
 #include "controls/ButtonLayout.h"
 #include "controls/MenuXPLayout.h"
 
+#include "Equality.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -127,11 +129,6 @@ TEST(MenuXPLayout, ItemsSeparatorsIconBoxAndCheckMark) {
     EXPECT_EQ((std::vector<int>{tick[0].x, tick[0].y, tick[1].x, tick[1].y, tick[2].x, tick[2].y,
                                 CheckMarkStrokes}),
               (std::vector<int>{6, 9, 8, 11, 13, 6, 3}));
-    // Equal only when every field is.
-    EXPECT_FALSE((PixelPoint{1, 2} == PixelPoint{1, 3}));
-    EXPECT_FALSE((PixelSize{1, 2} == PixelSize{1, 3}));
-    EXPECT_FALSE((PixelRect{0, 0, 10, 10} == PixelRect{0, 1, 5, 5}));
-    EXPECT_FALSE((PixelRect{0, 0, 10, 10} == PixelRect{1, 1, 10, 10}));
     // 1.5 times as tall at 144 DPI, with icons of 24 pixels.
     EXPECT_EQ(MeasureMenuItem(18, 18, 21, 144).height, 30);
     EXPECT_EQ(MenuIconSizeAt(144), 24);

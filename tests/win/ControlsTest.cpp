@@ -228,35 +228,3 @@ TEST(ImageButton, HotPressedAndFocusedLooksDifferFromNormalThemedAndClassic) {
         EXPECT_EQ(button.object.IsThemed(), CThemeApi::IsAppThemed());
     });
 }
-
-// The tip shows once the pointer has rested on its tool for the delay, with its
-// stem's tip on the pointer and without taking the activation; a click hides it.
-TEST(BalloonTip, ShowsAfterTheDelayWithItsStemOnThePointerAndAClickHidesIt) {
-    HWND host = Create("STATIC", "host", WS_POPUP | WS_VISIBLE, 200, 200, 300, 200);
-    HWND tool = Create("BUTTON", "tool", WS_CHILD | WS_VISIBLE, 50, 80, 60, 30, host);
-    CBalloonTip tip;
-    tip.Create(host);
-    tip.delay = 100;
-    tip.AddTool(tool, "Make the window transparent...", nullptr);
-    // Relays a message of the pointer at (260 + dx, 290) on the tool, then
-    // dispatches what comes for `wait` milliseconds.
-    const auto relay = [&](UINT message, int dx, DWORD wait) {
-        SetCursorPos(260 + dx, 290);
-        MSG msg{tool, message, 0, 0, GetTickCount(), {}};
-        tip.RelayEvent(msg);
-        for (const DWORD end = GetTickCount() + wait; GetTickCount() < end; Sleep(5))
-            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-                DispatchMessageA(&msg);
-        return IsWindowVisible(tip.GetHwnd()) != FALSE;
-    };
-    EXPECT_FALSE(relay(WM_MOUSEMOVE, 0, 60)) << "not before the delay";
-    EXPECT_FALSE(relay(WM_MOUSEMOVE, 3, 60)) << "every move starts the delay again";
-    ASSERT_TRUE(relay(WM_NULL, 3, 150));
-    RECT window{};
-    GetWindowRect(tip.GetHwnd(), &window);
-    EXPECT_EQ(window.right - 12, 263);
-    EXPECT_EQ(window.bottom - 10, 290);
-    EXPECT_NE(GetActiveWindow(), tip.GetHwnd());
-    EXPECT_FALSE(relay(WM_LBUTTONDOWN, 3, 0));
-    DestroyWindow(host);
-}

@@ -17,6 +17,7 @@ namespace {
 constexpr UINT TestCommand = 4321;
 constexpr UINT TestNotification = 0x77;
 constexpr UINT ThrowMessage = WM_APP + 1;
+constexpr WPARAM ThrowKey = VK_F12;
 
 // A dialog (the about box's template) that runs a test body as it starts, with
 // a colour label bound to its text.
@@ -37,6 +38,8 @@ class ProbeDialog : public fw::Dialog {
     const fw::MessageMap& GetMessageMap() const override { return Messages(); }
 
     bool PreTranslateMessage(MSG& message) override {
+        if (message.message == WM_KEYDOWN && message.wParam == ThrowKey)
+            throw std::runtime_error("key refused");
         if (message.message == WM_KEYDOWN) // with whether the owner was enabled then
             keysSeen.push_back({message.hwnd, IsWindowEnabled(GetWindow(GetHwnd(), GW_OWNER))});
         return fw::Dialog::PreTranslateMessage(message);
@@ -58,7 +61,7 @@ class ProbeDialog : public fw::Dialog {
     void OnTestCommand() { calls.push_back("command"); }
     void OnTestNotification() { calls.push_back("notification"); }
     LRESULT OnCtlColor(WPARAM, LPARAM) {
-        calls.push_back("parent colour");
+        calls.push_back("parent color");
         return Default();
     }
     LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("table full"); }
@@ -66,52 +69,70 @@ class ProbeDialog : public fw::Dialog {
 
 } // namespace
 
-// Every kind of entry, the base table behind, and reflection to the objects concerned.
-TEST(Framework, TableEntriesDispatchAndControlColorsAndMenusReachTheirObjects) {
+// Menu items, accelerators and button clicks reach a command entry; a
+// notification only the entry of its code and control; the base table follows.
+TEST(Framework, CommandAndNotificationEntriesMatchTheirIdsAndCodesThenTheBaseTable) {
+    ProbeDialog dialog;
+    dialog.onInit = [&](ProbeDialog& d) {
+        const LPARAM button = reinterpret_cast<LPARAM>(d.GetDlgItem(IDC_HOMEPAGE));
+        d.Send(WM_COMMAND, MAKEWPARAM(TestCommand, 0));         // menu item
+        d.Send(WM_COMMAND, MAKEWPARAM(TestCommand, 1));         // accelerator
+        d.Send(WM_COMMAND, MAKEWPARAM(TestCommand, 1), button); // a control's code 1
+        d.Send(WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE, TestNotification), button);
+        d.Send(WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE, TestNotification + 1), button);
+        d.Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)); // the base table's OnCancel
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.calls, (std::vector<std::string>{"command", "command", "notification"}));
+}
+
+// A control's colour request goes to its object before the parent's table;
+// the label's brush and link go with its window.
+TEST(Framework, ControlColorsReachTheControlsObjectAndItsBrushGoesWithTheWindow) {
+    ProbeDialog dialog;
+    Canvas canvas(10, 10);
+    HBRUSH brush = nullptr;
+    dialog.onInit = [&](ProbeDialog& d) {
+        d.label.SetLabelTextColor(RGB(178, 34, 34));
+        d.label.SetLabelBkColor(RGB(10, 20, 30));
+        brush = HBRUSH(d.Send(WM_CTLCOLORSTATIC, WPARAM(canvas.Dc()), LPARAM(d.label.GetHwnd())));
+        LOGBRUSH color{};
+        GetObjectA(brush, sizeof color, &color);
+        EXPECT_EQ(color.lbColor, RGB(10, 20, 30));
+        EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(178, 34, 34));
+        EXPECT_TRUE(d.calls.empty());
+        d.Send(WM_CTLCOLORBTN, WPARAM(canvas.Dc()), LPARAM(d.GetDlgItem(IDC_HOMEPAGE)));
+        EXPECT_EQ(d.calls, std::vector<std::string>{"parent color"}) << "a control without object";
+        d.EndDialog(IDOK);
+    };
+    dialog.DoModal();
+    EXPECT_EQ(GetObjectType(brush), 0u);
+    EXPECT_FALSE(dialog.label.IsAttached());
+}
+
+// Measuring and drawing an owner-drawn menu item reach the menu object that
+// holds the item; data no menu object holds is never read.
+TEST(Framework, MenuItemRequestsReachTheMenuObjectHoldingTheItem) {
     ProbeDialog dialog;
     controls::CMenuXP menu;
     ASSERT_TRUE(menu.CreatePopupMenu());
     auto record = std::make_unique<controls::CMenuXPItem>(7, "Explore C:", nullptr);
     const ULONG_PTR item = ULONG_PTR(record.get());
     ASSERT_TRUE(menu.AppendItem(0, std::move(record)));
-    MEASUREITEMSTRUCT ours{ODT_MENU, 0, 0, 0, 0, item};
-    // Another menu's item data, not even a pointer: never read as a record.
-    MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, 0x1234};
     Canvas canvas(160, 20);
-    const RECT row{0, 0, 160, 20};
-    const DRAWITEMSTRUCT draw{ODT_MENU,    0,   0,   0, ODS_SELECTED, HWND(menu.GetHandle()),
-                              canvas.Dc(), row, item};
-    std::vector<LRESULT> results;
-    LOGBRUSH labelBrush{};
     dialog.onInit = [&](ProbeDialog& d) {
-        const LPARAM button = reinterpret_cast<LPARAM>(d.GetDlgItem(IDC_HOMEPAGE));
-        const auto send = [&](UINT message, WPARAM wParam, LPARAM lParam = 0) {
-            results.push_back(d.Send(message, wParam, lParam));
-        };
-        send(WM_COMMAND, MAKEWPARAM(TestCommand, 0));         // menu item
-        send(WM_COMMAND, MAKEWPARAM(TestCommand, 1));         // accelerator
-        send(WM_COMMAND, MAKEWPARAM(TestCommand, 1), button); // a control's code 1
-        send(WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE, TestNotification), button);
-        send(WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE, TestNotification + 1), button);
-        d.label.SetLabelTextColor(RGB(178, 34, 34));
-        d.label.SetLabelBkColor(RGB(10, 20, 30));
-        send(WM_CTLCOLORSTATIC, WPARAM(canvas.Dc()), LPARAM(d.label.GetHwnd()));
-        GetObjectA(HGDIOBJ(results.back()), sizeof labelBrush, &labelBrush);
-        EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(178, 34, 34));
-        send(WM_CTLCOLORBTN, WPARAM(canvas.Dc()), button); // a control without an object
-        send(WM_MEASUREITEM, 0, LPARAM(&ours));
-        send(WM_MEASUREITEM, 0, LPARAM(&foreign)); // an item no menu object knows
-        send(WM_DRAWITEM, 0, LPARAM(&draw));
-        send(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)); // reaches the base table's OnCancel
+        MEASUREITEMSTRUCT ours{ODT_MENU, 0, 0, 0, 0, item};
+        MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, 0x1234};
+        const DRAWITEMSTRUCT draw{
+            ODT_MENU,        0,   0, 0, ODS_SELECTED, HWND(menu.GetHandle()), canvas.Dc(),
+            {0, 0, 160, 20}, item};
+        EXPECT_TRUE(d.Send(WM_MEASUREITEM, 0, LPARAM(&ours)));
+        EXPECT_GE(ours.itemHeight, 20u);
+        EXPECT_FALSE(d.Send(WM_MEASUREITEM, 0, LPARAM(&foreign)));
+        EXPECT_TRUE(d.Send(WM_DRAWITEM, 0, LPARAM(&draw)));
+        d.EndDialog(IDOK);
     };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.calls,
-              (std::vector<std::string>{"command", "command", "notification", "parent colour"}));
-    EXPECT_EQ(labelBrush.lbColor, RGB(10, 20, 30));
-    EXPECT_EQ(GetObjectType(HGDIOBJ(results[5])), 0u) << "the label's brush goes with the window";
-    EXPECT_FALSE(dialog.label.IsAttached()) << "and so does the link";
-    EXPECT_EQ(std::vector<LRESULT>(results.begin() + 7, results.end() - 1),
-              (std::vector<LRESULT>{TRUE, FALSE, TRUE}));
+    dialog.DoModal();
     EXPECT_EQ(canvas.At(150, 10), GetSysColor(COLOR_HIGHLIGHT)) << "the item was drawn";
 }
 
@@ -137,24 +158,32 @@ TEST(Framework, ModalLoopDisablesTheOwnerPreTranslatesChildKeysAndEndsOnAQuitPos
 }
 
 namespace {
-std::string fatalError;
+std::vector<std::string> fatalErrors;
 } // namespace
 
-TEST(Framework, AWindowIsLinkedOnceAHandleFreedOnceAndAnExceptionReported) {
+// An exception never crosses the system's call into the program unreported:
+// neither a window procedure's nor the modal loop's pre-translation's.
+TEST(Framework, AnExceptionInAWindowProcedureOrThePreTranslationIsReported) {
+    const auto previous =
+        fw::SetFatalErrorHandler([](const char* what) noexcept { fatalErrors.push_back(what); });
+    ProbeDialog dialog;
+    dialog.onInit = [](ProbeDialog& d) {
+        PostMessageA(d.GetHwnd(), WM_KEYDOWN, ThrowKey, 0);
+        PostMessageA(d.GetHwnd(), WM_COMMAND, IDOK, 0);
+        d.Send(ThrowMessage);
+    };
+    dialog.DoModal();
+    fw::SetFatalErrorHandler(previous);
+    EXPECT_EQ(fatalErrors, (std::vector<std::string>{"table full", "key refused"}));
+}
+
+TEST(Framework, AWindowIsLinkedToOneObjectAndAHandleFreedOnceAfterAMove) {
     HWND window = Create("STATIC", "", WS_POPUP, 0, 0, 10, 10);
     fw::Window first, second;
     ASSERT_TRUE(first.Subclass(window));
     EXPECT_FALSE(first.Subclass(window) || second.Subclass(window));
     DestroyWindow(window);
-    // An exception never crosses the window procedure unreported.
-    const auto previous =
-        fw::SetFatalErrorHandler([](const char* what) noexcept { fatalError = what; });
-    ProbeDialog dialog;
-    dialog.onInit = [](ProbeDialog& d) { d.EndDialog(d.Send(ThrowMessage)); };
-    dialog.DoModal();
-    fw::SetFatalErrorHandler(previous);
-    EXPECT_EQ(fatalError, "table full");
-    // A handle owner releases its handle once, after a move too.
+    EXPECT_FALSE(first.IsAttached());
     const HFONT raw = CreateFontA(12, 0, 0, 0, 700, 0, 0, 0, 0, 0, 0, 0, 0, "Tahoma");
     fw::Font owner(raw);
     { const fw::Font moved(std::move(owner)); }

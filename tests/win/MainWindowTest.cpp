@@ -18,11 +18,13 @@ namespace {
 class MainWindow : public CMainDialog {
   public:
     std::vector<DWORD> trayActions;
+    BOOL shellAnswer = TRUE;
 
   protected:
-    BOOL NotifyIcon(DWORD action, NOTIFYICONDATAA&) override {
+    BOOL NotifyIcon(DWORD action, NOTIFYICONDATAA& data) override {
+        EXPECT_EQ(data.hWnd, GetHwnd()) << "the record is completed with the window";
         trayActions.push_back(action);
-        return TRUE;
+        return shellAnswer;
     }
 };
 
@@ -164,6 +166,8 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
             const NOTIFYICONDATAA& tray = dialog.GetIconData();
             EXPECT_EQ(std::string(tray.szTip), "Orbelune v1.0.2");
             EXPECT_EQ(tray.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+            EXPECT_EQ(tray.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64)
+                << "the record's first version";
             EXPECT_NE(tray.hIcon, nullptr);
             EXPECT_TRUE(dialog.trayActions.empty()) << "no icon at the start";
             return 0;
@@ -171,41 +175,117 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
 }
 
 // The balloon tip shows once the pointer has rested on the transparency button
-// for 700 ms, not on the Exit button; moving away hides it.
+// for 700 ms, not on the Exit button, with its stem's tip on the pointer and
+// without taking the activation; moving away or a click hides it.
 TEST(MainWindow, TheTipShowsWhenThePointerRestsOnTheTransparencyButtonOnly) {
-    const auto moveTo = [](HWND window, int id) {
+    POINT pointer{};
+    // Each time one pixel further right: a move to the tip's own anchor does nothing.
+    const auto moveTo = [&](HWND window, int id) {
         RECT bounds{};
         GetWindowRect(GetDlgItem(window, id), &bounds);
-        SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
+        static int shift = 0;
+        pointer = {(bounds.left + bounds.right) / 2 + shift++ % 4,
+                   (bounds.top + bounds.bottom) / 2};
+        SetCursorPos(pointer.x, pointer.y);
         PostMessageA(GetDlgItem(window, id), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
     };
-    const auto tipShown = [] {
-        HWND tip = FindWindowA(CBalloonTip::ClassName, nullptr);
-        return tip != nullptr && IsWindowVisible(tip);
+    const auto tip = [] {
+        HWND balloon = FindWindowA(CBalloonTip::ClassName, nullptr);
+        return balloon != nullptr && IsWindowVisible(balloon) ? balloon : nullptr;
+    };
+    const auto shownAndHiddenBy = [&](UINT message) -> std::vector<Step> {
+        return {[&](HWND window) -> DWORD {
+                    moveTo(window, IDC_TRANSPARENCY);
+                    return 550;
+                },
+                [&](HWND) -> DWORD {
+                    EXPECT_EQ(tip(), nullptr) << "not before the main window's delay";
+                    return 500;
+                },
+                [&, message](HWND window) -> DWORD {
+                    RECT balloon{};
+                    EXPECT_TRUE(tip() && GetWindowRect(tip(), &balloon));
+                    EXPECT_EQ((std::vector<LONG>{balloon.right - 12, balloon.bottom - 10}),
+                              (std::vector<LONG>{pointer.x, pointer.y}));
+                    EXPECT_NE(GetActiveWindow(), tip());
+                    if (message == WM_MOUSEMOVE)
+                        moveTo(window, IDOK);
+                    else // the pointer stays: only the click can hide the tip
+                        PostMessageA(GetDlgItem(window, IDC_TRANSPARENCY), message, 0, 0);
+                    return 100;
+                },
+                [&](HWND) -> DWORD {
+                    EXPECT_EQ(tip(), nullptr);
+                    return 0;
+                }};
     };
     MainWindow dialog;
-    WithMainWindow(dialog, {[&](HWND window) -> DWORD {
+    std::vector<Step> steps{[&](HWND window) -> DWORD {
                                 moveTo(window, IDOK);
                                 return 1000;
                             },
-                            [&](HWND window) -> DWORD {
-                                EXPECT_FALSE(tipShown()) << "the Exit button has no tip";
-                                moveTo(window, IDC_TRANSPARENCY);
-                                return 550;
-                            },
                             [&](HWND) -> DWORD {
-                                EXPECT_FALSE(tipShown()) << "not before the main window's delay";
-                                return 500;
-                            },
-                            [&](HWND window) -> DWORD {
-                                EXPECT_TRUE(tipShown());
-                                moveTo(window, IDOK);
-                                return 100;
-                            },
-                            [&](HWND) -> DWORD {
-                                EXPECT_FALSE(tipShown()) << "the pointer left the button";
+                                EXPECT_EQ(tip(), nullptr) << "the Exit button has no tip";
                                 return 0;
-                            }});
+                            }};
+    for (const UINT message : {UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONDOWN)})
+        for (const Step& step : shownAndHiddenBy(message))
+            steps.push_back(step);
+    WithMainWindow(dialog, steps);
+}
+
+// Reduced to the notification area, the window can always be brought back: a
+// minimise the shell refuses leaves it shown, a restarted taskbar gets the
+// icon again, a double-click on the icon shows the window.
+TEST(MainWindow, MinimiseAndRestoreFollowTheShellsAnswers) {
+    MainWindow dialog;
+    WithMainWindow(dialog, {[&](HWND window) -> DWORD {
+                       const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+                       dialog.Send(taskbarCreated); // no icon shown: nothing to add again
+                       dialog.shellAnswer = FALSE;
+                       dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+                       EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
+                       dialog.shellAnswer = TRUE;
+                       dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+                       EXPECT_FALSE(IsWindowVisible(window));
+                       dialog.Send(taskbarCreated);
+                       dialog.Send(CTrayIconDialog::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+                       EXPECT_TRUE(IsWindowVisible(window) && !dialog.IsTrayIconVisible());
+                       return 0;
+                   }});
+    EXPECT_EQ(dialog.trayActions, (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE}));
+}
+
+// WM_DPICHANGED as the system sends it when the window moves to a monitor of another DPI.
+TEST(MainWindow, ADpiChangeRemakesFontsAndIconsAndTakesTheSuggestedRectangle) {
+    const auto iconWidth = [](HICON icon) { return fw::IconInfo(icon).Size().cx; };
+    MainWindow dialog;
+    WithMainWindow(
+        dialog, {[&](HWND window) -> DWORD {
+            for (int dpi : {192, 120, fw::WindowDpi(window)}) {
+                const auto previous = SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0);
+                RECT suggested{30, 40, 30 + base::Scale(400, dpi), 40 + base::Scale(270, dpi)};
+                RECT now{};
+                SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+                GetWindowRect(window, &now);
+                EXPECT_TRUE(EqualRect(&now, &suggested));
+                const int fonts[][2] = {
+                    {IDC_SERIAL, 12}, {IDC_VOLUME_NAME, 16}, {IDC_DRIVE_GROUP, 22}};
+                for (const auto& label : fonts) {
+                    LOGFONTA font{};
+                    GetObjectA(HFONT(SendDlgItemMessageA(window, label[0], WM_GETFONT, 0, 0)),
+                               sizeof font, &font);
+                    EXPECT_EQ(font.lfHeight, base::Scale(label[1], dpi)) << label[0];
+                }
+                EXPECT_EQ(GetObjectType(HGDIOBJ(previous)), 0u)
+                    << "the fonts of the previous DPI go";
+                EXPECT_EQ(iconWidth(ControlOf<CImageButton>(window, IDOK).GetIcon()),
+                          base::Scale(16, dpi));
+                EXPECT_EQ(iconWidth(HICON(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
+                          base::Scale(32, dpi));
+            }
+            return 0;
+        }});
 }
 
 // Reduced to the notification area and then closed, the window takes its icon
