@@ -20,10 +20,7 @@ constexpr unsigned BlueOf(Color c) {
 }
 
 namespace colors {
-constexpr Color DarkBlue = Rgb(25, 25, 112);
-constexpr Color BrickRed = Rgb(178, 34, 34);
-constexpr Color BarStart = Rgb(173, 216, 230);
-constexpr Color BarEnd = Rgb(165, 42, 42);
+// The colours of the rules that warn about space.
 constexpr Color Red = Rgb(255, 0, 0);
 constexpr Color MediumBlue = Rgb(0, 0, 205);
 } // namespace colors

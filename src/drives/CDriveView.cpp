@@ -13,6 +13,12 @@
 namespace drives {
 namespace {
 
+// The fixed colours of the window's look.
+constexpr COLORREF DarkBlue = RGB(25, 25, 112);
+constexpr COLORREF BrickRed = RGB(178, 34, 34);
+constexpr COLORREF BarStart = RGB(173, 216, 230);
+constexpr COLORREF BarEnd = RGB(165, 42, 42);
+
 // `height` is the cell height in pixels at the view's DPI.
 HFONT CreateBoldFont(const char* face, int height) {
     return CreateFontA(height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS,
@@ -65,7 +71,7 @@ void CDriveView::SetUp() {
         bar->bkColor = GetSysColor(COLOR_WINDOW);
         bar->SetTextFormat("%d%%", TGB_TEXT_PERCENT);
         bar->ModifyStyle(0, TGB_GRADIENT_ON_BAR, SWP_FRAMECHANGED);
-        bar->SetGradientColors(base::colors::BarStart, base::colors::BarEnd);
+        bar->SetGradientColors(BarStart, BarEnd);
         bar->Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     }
 
@@ -87,12 +93,12 @@ std::array<CDriveView::LabelStyle, 14> CDriveView::LabelStyles() {
     constexpr COLORREF Unset = CColorLabel::SystemColor;
     const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
     return {{
-        {driveGroupLabel, IDC_DRIVE_GROUP, base::colors::DarkBlue, groupFont},
-        {volumeNameLabel, IDC_VOLUME_NAME, base::colors::BrickRed, titleFont},
+        {driveGroupLabel, IDC_DRIVE_GROUP, DarkBlue, groupFont},
+        {volumeNameLabel, IDC_VOLUME_NAME, BrickRed, titleFont},
         {systemDriveLabel, IDC_SYSTEM_DRIVE, Unset, labelFont},
-        {summaryGroupLabel, IDC_SUMMARY_GROUP, base::colors::DarkBlue, titleFont},
+        {summaryGroupLabel, IDC_SUMMARY_GROUP, DarkBlue, titleFont},
         {driveCountLabel, IDC_DRIVE_COUNT, windowText, labelFont},
-        {totalCapacityLabel, IDC_TOTAL_CAPACITY, base::colors::BrickRed, labelFont},
+        {totalCapacityLabel, IDC_TOTAL_CAPACITY, BrickRed, labelFont},
         {totalFreeLabel, IDC_TOTAL_FREE, Unset, labelFont},
         {totalUsedLabel, IDC_TOTAL_USED, Unset, labelFont},
         {freeLabel, IDC_FREE, Unset, labelFont},

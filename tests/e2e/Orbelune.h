@@ -205,6 +205,25 @@ inline std::string RunHostTool(const std::string& command, const std::string& wi
     return text.substr(0, text.find("@end\n"));
 }
 
+// Runs a command line and waits for it; its exit code, or -1 when it could not
+// start or did not end in time (it is ended then).
+inline DWORD RunProgram(std::string commandLine, DWORD timeoutMs = kTimeoutMs) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    DWORD code = DWORD(-1);
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process))
+        return code;
+    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, code);
+    WaitForSingleObject(process.hProcess, 5000);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return code;
+}
+
 // Orbelune.exe started, its main window, and the steps of a user on it. The
 // program is ended, if it still runs, with the object.
 struct App {

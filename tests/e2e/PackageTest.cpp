@@ -11,26 +11,8 @@ using namespace e2e;
 
 namespace {
 
-constexpr DWORD kMsiexecTimeoutMs = 120000;
-
-// Runs msiexec with the arguments and waits for it; its exit code (1 when it
-// did not end in time and was ended).
-DWORD Msiexec(const std::string& arguments) {
-    std::string commandLine = "msiexec.exe " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    DWORD code = DWORD(-1);
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        if (WaitForSingleObject(process.hProcess, kMsiexecTimeoutMs) != WAIT_OBJECT_0)
-            TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, 5000);
-        GetExitCodeProcess(process.hProcess, &code);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    return code;
+DWORD Msiexec(const std::string& action, const std::string& package) {
+    return RunProgram("msiexec.exe " + action + " \"" + package + "\" /qn", 120000);
 }
 
 std::string KnownFolder(int csidl) {
@@ -109,7 +91,7 @@ TEST(Package_Msi, InstallsPerMachineStartsUpgradesAndUninstallsQuietly) {
     const std::string program = folder + "Orbelune.exe";
 
     // A quiet install: the files in Program Files, the shortcut, one entry.
-    ASSERT_EQ(Msiexec("/i \"" + package + "\" /qn"), 0u) << package;
+    ASSERT_EQ(Msiexec("/i", package), 0u) << package;
     EXPECT_EQ(installed(), files);
     EXPECT_EQ(shortcut(), program);
     std::vector<Entry> entries = UninstallEntries();
@@ -130,7 +112,7 @@ TEST(Package_Msi, InstallsPerMachineStartsUpgradesAndUninstallsQuietly) {
     }
 
     // A newer package replaces it: still one entry, of the new version.
-    ASSERT_EQ(Msiexec("/i \"" + newer + "\" /qn"), 0u) << newer;
+    ASSERT_EQ(Msiexec("/i", newer), 0u) << newer;
     entries = UninstallEntries();
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].version, ORBELUNE_NEXT_VERSION);
@@ -140,7 +122,7 @@ TEST(Package_Msi, InstallsPerMachineStartsUpgradesAndUninstallsQuietly) {
     // Removing it leaves nothing behind, a settings file beside the program included.
     std::ofstream(folder + "Orbelune.ini", std::ios::binary) << "[Orbelune]\r\n";
     ASSERT_TRUE(Exists(folder + "Orbelune.ini"));
-    ASSERT_EQ(Msiexec("/x \"" + newer + "\" /qn"), 0u);
+    ASSERT_EQ(Msiexec("/x", newer), 0u);
     EXPECT_FALSE(Exists(folder)) << "the program's folder, with its files and settings";
     EXPECT_EQ(shortcut(), "0 shortcuts");
     EXPECT_TRUE(UninstallEntries().empty());

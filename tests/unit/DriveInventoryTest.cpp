@@ -15,8 +15,8 @@ using testing_support::FakeVolumeSystem;
 using testing_support::GiB;
 
 namespace {
-const LabelColor RedLabel{false, base::colors::Red};
-const LabelColor BlueLabel{false, base::colors::MediumBlue};
+const LabelColor RedLabel{false, base::Rgb(255, 0, 0)};
+const LabelColor BlueLabel{false, base::Rgb(0, 0, 205)};
 const LabelColor WindowTextLabel{true, 0};
 } // namespace
 

@@ -104,11 +104,11 @@ TEST(DriveView, ARefreshWritesOnlyWhatChangedAndFollowsTheSelection) {
         EXPECT_EQ(TextOf(window, IDC_DRIVE_GROUP), "Logical Drive E:\\");
         EXPECT_EQ(TextOf(window, IDC_SYSTEM_DRIVE), "System drive: no");
         EXPECT_EQ(TextColorOf(window, IDC_SYSTEM_DRIVE), GetSysColor(COLOR_WINDOWTEXT));
-        EXPECT_EQ(TextColorOf(window, IDC_FREE), base::colors::Red); // 5 % free
+        EXPECT_EQ(TextColorOf(window, IDC_FREE), RGB(255, 0, 0)); // 5 % free
         // The copy asks afresh: the free label follows a drive that crossed 10 % since.
         system["E:\\"].space.totalFreeBytes = 50 * GiB;
         CDriveFactsClipboard(h, h.view).Copy();
-        EXPECT_EQ(TextColorOf(window, IDC_FREE), base::colors::MediumBlue);
+        EXPECT_EQ(TextColorOf(window, IDC_FREE), RGB(0, 0, 205));
     }).DoModal();
 }
 

@@ -12,6 +12,8 @@
 
 #include <commctrl.h>
 
+#include <map>
+
 namespace {
 
 // The main window, with the shell's notification icon answered by the test.
@@ -28,37 +30,29 @@ class MainWindow : public CMainDialog {
     }
 };
 
-// Steps run in the started window, each from the window's own message loop
-// once the delay that the step before returned has passed; then the window is
-// closed as its close box does.
-using Step = std::function<DWORD(HWND window)>;
-struct Steps {
-    std::vector<Step> list;
-    std::size_t next = 0;
-    HWND window = nullptr;
-    UINT_PTR timer = 0;
-};
-Steps* running = nullptr;
-
-void CALLBACK NextStep(HWND, UINT, UINT_PTR, DWORD) {
-    KillTimer(nullptr, running->timer);
-    if (running->next == running->list.size()) {
-        SendMessageA(running->window, WM_SYSCOMMAND, SC_CLOSE, 0);
-        return;
-    }
-    const DWORD delay = running->list[running->next++](running->window);
-    running->timer = SetTimer(nullptr, 0, delay, NextStep);
-}
-
-void WithMainWindow(MainWindow& dialog, std::vector<Step> steps) {
-    Steps state{std::move(steps)};
-    running = &state;
+// Runs `body` in the started window, then closes it as its close box does.
+void WithMainWindow(MainWindow& dialog, const std::function<void(HWND window)>& body) {
     dialog.afterInitDialog = [&](CMainDialog& main) {
-        state.window = main.GetHwnd();
-        state.timer = SetTimer(nullptr, 0, 0, NextStep);
+        body(main.GetHwnd());
+        main.Send(WM_SYSCOMMAND, SC_CLOSE);
     };
     dialog.DoModal();
-    running = nullptr;
+}
+
+// Handles this thread's messages for `ms` milliseconds as the window's modal
+// loop does, its pre-translation included.
+void Wait(CMainDialog& dialog, DWORD ms) {
+    MSG message;
+    for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5)) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            HWND window = dialog.GetHwnd();
+            const bool ours = message.hwnd == window || IsChild(window, message.hwnd);
+            if (!ours || !dialog.PreTranslateMessage(message)) {
+                TranslateMessage(&message);
+                DispatchMessageA(&message);
+            }
+        }
+    }
 }
 
 std::string Text(HWND window, int id = 0) {
@@ -108,130 +102,103 @@ TEST(MainWindow, EveryContextMenuCommandHasAHandlerAndAnIconThatLoads) {
 
 TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
     MainWindow dialog;
-    WithMainWindow(
-        dialog, {[&](HWND window) -> DWORD {
-            const std::pair<int, const char*> texts[] = {
-                {IDOK, "Exit"},
-                {IDC_TRANSPARENCY, ""},
-                {IDC_DRIVE_GROUP, "Logical Drive C:\\"},
-                {IDC_SUMMARY_GROUP, "Summary"},
-                {IDC_SYSTEM_DRIVE, "System drive: yes"},
-                {IDC_DRIVE_COUNT, ". Number Of Logical Drives: 2"},
-                {IDC_SERIAL, "Serial Number: 4300-0000"}, // Wine's serial of a drive without one
-                {IDC_FILE_SYSTEM, "File System: NTFS"},
-            };
-            for (const auto& [id, text] : texts)
-                EXPECT_EQ(Text(window, id), text) << id;
-            EXPECT_EQ(SendDlgItemMessageA(window, IDC_DRIVE_COMBO, CB_GETCOUNT, 0, 0), 2);
-            const std::pair<int, COLORREF> colors[] = {
-                {IDC_DRIVE_GROUP, base::colors::DarkBlue},
-                {IDC_SUMMARY_GROUP, base::colors::DarkBlue},
-                {IDC_VOLUME_NAME, base::colors::BrickRed},
-                {IDC_TOTAL_CAPACITY, base::colors::BrickRed},
-                {IDC_SYSTEM_DRIVE, base::colors::MediumBlue},
-                {IDC_SERIAL, GetSysColor(COLOR_WINDOWTEXT)},
-            };
-            for (const auto& [id, color] : colors) {
-                EXPECT_EQ(ControlOf<CColorLabel>(window, id).LabelTextColor(), color) << id;
-                EXPECT_EQ(ControlOf<CColorLabel>(window, id).LabelBkColor(),
-                          GetSysColor(COLOR_WINDOW));
-            }
-            for (int bar : {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_FREE_BAR, IDC_TOTAL_USED_BAR}) {
-                HWND control = GetDlgItem(window, bar);
-                EXPECT_EQ(SendMessageA(control, PBM_GETRANGE, FALSE, 0), 100) << bar;
-                EXPECT_EQ(Text(control), "%d%%");
-                EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) &
-                              (TGB_TEXT_MODE | TGB_GRADIENT_ON_BAR),
-                          LONG(TGB_TEXT_PERCENT | TGB_GRADIENT_ON_BAR));
-                const auto& gradient = ControlOf<CGradientTextBar>(window, bar);
-                EXPECT_EQ(gradient.gradientColors,
-                          (std::vector<COLORREF>{base::colors::BarStart, base::colors::BarEnd}));
-                EXPECT_EQ(gradient.bkColor, GetSysColor(COLOR_WINDOW));
-            }
-            EXPECT_NE(
-                SendDlgItemMessageA(window, IDC_SUMMARY_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0), 0);
-            for (int id : {IDOK, IDC_TRANSPARENCY})
-                EXPECT_NE(ControlOf<CImageButton>(window, id).GetIcon(), nullptr) << id;
+    WithMainWindow(dialog, [&](HWND window) {
+        const std::pair<int, const char*> texts[] = {
+            {IDOK, "Exit"},
+            {IDC_TRANSPARENCY, ""},
+            {IDC_DRIVE_GROUP, "Logical Drive C:\\"},
+            {IDC_SUMMARY_GROUP, "Summary"},
+            {IDC_SYSTEM_DRIVE, "System drive: yes"},
+            {IDC_DRIVE_COUNT, ". Number Of Logical Drives: 2"},
+            {IDC_SERIAL, "Serial Number: 4300-0000"}, // Wine's serial of a drive without one
+            {IDC_FILE_SYSTEM, "File System: NTFS"},
+        };
+        for (const auto& [id, text] : texts)
+            EXPECT_EQ(Text(window, id), text) << id;
+        EXPECT_EQ(SendDlgItemMessageA(window, IDC_DRIVE_COMBO, CB_GETCOUNT, 0, 0), 2);
+        const std::pair<int, COLORREF> colors[] = {
+            {IDC_DRIVE_GROUP, RGB(25, 25, 112)}, {IDC_SUMMARY_GROUP, RGB(25, 25, 112)},
+            {IDC_VOLUME_NAME, RGB(178, 34, 34)}, {IDC_TOTAL_CAPACITY, RGB(178, 34, 34)},
+            {IDC_SYSTEM_DRIVE, RGB(0, 0, 205)},  {IDC_SERIAL, GetSysColor(COLOR_WINDOWTEXT)},
+        };
+        for (const auto& [id, color] : colors) {
+            EXPECT_EQ(ControlOf<CColorLabel>(window, id).LabelTextColor(), color) << id;
+            EXPECT_EQ(ControlOf<CColorLabel>(window, id).LabelBkColor(), GetSysColor(COLOR_WINDOW));
+        }
+        for (int bar : {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_FREE_BAR, IDC_TOTAL_USED_BAR}) {
+            HWND control = GetDlgItem(window, bar);
+            EXPECT_EQ(SendMessageA(control, PBM_GETRANGE, FALSE, 0), 100) << bar;
+            EXPECT_EQ(Text(control), "%d%%");
+            EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & (TGB_TEXT_MODE | TGB_GRADIENT_ON_BAR),
+                      LONG(TGB_TEXT_PERCENT | TGB_GRADIENT_ON_BAR));
+            const auto& gradient = ControlOf<CGradientTextBar>(window, bar);
+            EXPECT_EQ(gradient.gradientColors,
+                      (std::vector<COLORREF>{RGB(173, 216, 230), RGB(165, 42, 42)}));
+            EXPECT_EQ(gradient.bkColor, GetSysColor(COLOR_WINDOW));
+        }
+        EXPECT_NE(SendDlgItemMessageA(window, IDC_SUMMARY_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0),
+                  0);
+        for (int id : {IDOK, IDC_TRANSPARENCY})
+            EXPECT_NE(ControlOf<CImageButton>(window, id).GetIcon(), nullptr) << id;
 
-            HMENU system = GetSystemMenu(window, FALSE);
-            const int last = GetMenuItemCount(system) - 1;
-            char about[32] = {};
-            GetMenuStringA(system, UINT(last), about, sizeof about, MF_BYPOSITION);
-            EXPECT_EQ(std::string(about), "&About...");
-            EXPECT_EQ(GetMenuItemID(system, last), UINT(IDM_ABOUTBOX));
-            EXPECT_EQ(GetMenuState(system, UINT(last - 1), MF_BYPOSITION) & MF_SEPARATOR,
-                      UINT(MF_SEPARATOR));
-            for (WPARAM size : {ICON_BIG, ICON_SMALL})
-                EXPECT_NE(SendMessageA(window, WM_GETICON, size, 0), 0);
-            const NOTIFYICONDATAA& tray = dialog.GetIconData();
-            EXPECT_EQ(std::string(tray.szTip), "Orbelune v1.0.2");
-            EXPECT_EQ(tray.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-            EXPECT_EQ(tray.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64)
-                << "the record's first version";
-            EXPECT_NE(tray.hIcon, nullptr);
-            EXPECT_TRUE(dialog.trayActions.empty()) << "no icon at the start";
-            return 0;
-        }});
+        HMENU system = GetSystemMenu(window, FALSE);
+        const int last = GetMenuItemCount(system) - 1;
+        char about[32] = {};
+        GetMenuStringA(system, UINT(last), about, sizeof about, MF_BYPOSITION);
+        EXPECT_EQ(std::string(about), "&About...");
+        EXPECT_EQ(GetMenuItemID(system, last), UINT(IDM_ABOUTBOX));
+        EXPECT_EQ(GetMenuState(system, UINT(last - 1), MF_BYPOSITION) & MF_SEPARATOR,
+                  UINT(MF_SEPARATOR));
+        for (WPARAM size : {ICON_BIG, ICON_SMALL})
+            EXPECT_NE(SendMessageA(window, WM_GETICON, size, 0), 0);
+        const NOTIFYICONDATAA& tray = dialog.GetIconData();
+        EXPECT_EQ(std::string(tray.szTip), "Orbelune v1.0.2");
+        EXPECT_EQ(tray.uFlags, UINT(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+        EXPECT_EQ(tray.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64)
+            << "the record's first version";
+        EXPECT_NE(tray.hIcon, nullptr);
+        EXPECT_TRUE(dialog.trayActions.empty()) << "no icon at the start";
+    });
 }
 
 // The balloon tip shows once the pointer has rested on the transparency button
 // for 700 ms, not on the Exit button, with its stem's tip on the pointer and
 // without taking the activation; moving away or a click hides it.
 TEST(MainWindow, TheTipShowsWhenThePointerRestsOnTheTransparencyButtonOnly) {
-    POINT pointer{};
-    // Each time one pixel further right: a move to the tip's own anchor does nothing.
-    const auto moveTo = [&](HWND window, int id) {
-        RECT bounds{};
-        GetWindowRect(GetDlgItem(window, id), &bounds);
-        static int shift = 0;
-        pointer = {(bounds.left + bounds.right) / 2 + shift++ % 4,
-                   (bounds.top + bounds.bottom) / 2};
-        SetCursorPos(pointer.x, pointer.y);
-        PostMessageA(GetDlgItem(window, id), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
-    };
-    const auto tip = [] {
-        HWND balloon = FindWindowA(CBalloonTip::ClassName, nullptr);
-        return balloon != nullptr && IsWindowVisible(balloon) ? balloon : nullptr;
-    };
-    const auto shownAndHiddenBy = [&](UINT message) -> std::vector<Step> {
-        return {[&](HWND window) -> DWORD {
-                    moveTo(window, IDC_TRANSPARENCY);
-                    return 550;
-                },
-                [&](HWND) -> DWORD {
-                    EXPECT_EQ(tip(), nullptr) << "not before the main window's delay";
-                    return 500;
-                },
-                [&, message](HWND window) -> DWORD {
-                    RECT balloon{};
-                    EXPECT_TRUE(tip() && GetWindowRect(tip(), &balloon));
-                    EXPECT_EQ((std::vector<LONG>{balloon.right - 12, balloon.bottom - 10}),
-                              (std::vector<LONG>{pointer.x, pointer.y}));
-                    EXPECT_NE(GetActiveWindow(), tip());
-                    if (message == WM_MOUSEMOVE)
-                        moveTo(window, IDOK);
-                    else // the pointer stays: only the click can hide the tip
-                        PostMessageA(GetDlgItem(window, IDC_TRANSPARENCY), message, 0, 0);
-                    return 100;
-                },
-                [&](HWND) -> DWORD {
-                    EXPECT_EQ(tip(), nullptr);
-                    return 0;
-                }};
-    };
     MainWindow dialog;
-    std::vector<Step> steps{[&](HWND window) -> DWORD {
-                                moveTo(window, IDOK);
-                                return 1000;
-                            },
-                            [&](HWND) -> DWORD {
-                                EXPECT_EQ(tip(), nullptr) << "the Exit button has no tip";
-                                return 0;
-                            }};
-    for (const UINT message : {UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONDOWN)})
-        for (const Step& step : shownAndHiddenBy(message))
-            steps.push_back(step);
-    WithMainWindow(dialog, steps);
+    WithMainWindow(dialog, [&](HWND window) {
+        POINT pointer{};
+        // Each time a pixel further: a move to the tip's own anchor does nothing.
+        const auto rest = [&](int id, DWORD ms) {
+            RECT bounds{};
+            GetWindowRect(GetDlgItem(window, id), &bounds);
+            pointer = {(bounds.left + bounds.right) / 2 + ++pointer.x % 4,
+                       (bounds.top + bounds.bottom) / 2};
+            SetCursorPos(pointer.x, pointer.y);
+            PostMessageA(GetDlgItem(window, id), WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+            Wait(dialog, ms);
+            HWND tip = FindWindowA(CBalloonTip::ClassName, nullptr);
+            return tip != nullptr && IsWindowVisible(tip) ? tip : nullptr;
+        };
+        EXPECT_EQ(rest(IDOK, 1000), nullptr) << "the Exit button has no tip";
+        for (const UINT hide : {UINT(WM_MOUSEMOVE), UINT(WM_LBUTTONDOWN)}) {
+            EXPECT_EQ(rest(IDC_TRANSPARENCY, 550), nullptr) << "not before the window's delay";
+            Wait(dialog, 500);
+            HWND tip = FindWindowA(CBalloonTip::ClassName, nullptr);
+            RECT balloon{};
+            ASSERT_TRUE(IsWindowVisible(tip) && GetWindowRect(tip, &balloon));
+            EXPECT_EQ((std::vector<LONG>{balloon.right - 12, balloon.bottom - 10}),
+                      (std::vector<LONG>{pointer.x, pointer.y}));
+            EXPECT_NE(GetActiveWindow(), tip);
+            if (hide == WM_MOUSEMOVE) {
+                EXPECT_EQ(rest(IDOK, 100), nullptr);
+            } else { // the pointer stays: only the click can hide it
+                PostMessageA(GetDlgItem(window, IDC_TRANSPARENCY), hide, 0, 0);
+                Wait(dialog, 100);
+                EXPECT_FALSE(IsWindowVisible(tip));
+            }
+        }
+    });
 }
 
 // Reduced to the notification area, the window can always be brought back: a
@@ -239,53 +206,69 @@ TEST(MainWindow, TheTipShowsWhenThePointerRestsOnTheTransparencyButtonOnly) {
 // icon again, a double-click on the icon shows the window.
 TEST(MainWindow, MinimiseAndRestoreFollowTheShellsAnswers) {
     MainWindow dialog;
-    WithMainWindow(dialog, {[&](HWND window) -> DWORD {
-                       const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-                       dialog.Send(taskbarCreated); // no icon shown: nothing to add again
-                       dialog.shellAnswer = FALSE;
-                       dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
-                       EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
-                       dialog.shellAnswer = TRUE;
-                       dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
-                       EXPECT_FALSE(IsWindowVisible(window));
-                       dialog.Send(taskbarCreated);
-                       dialog.Send(CTrayIconDialog::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
-                       EXPECT_TRUE(IsWindowVisible(window) && !dialog.IsTrayIconVisible());
-                       return 0;
-                   }});
+    WithMainWindow(dialog, [&](HWND window) {
+        const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+        dialog.Send(taskbarCreated); // no icon shown: nothing to add again
+        dialog.shellAnswer = FALSE;
+        dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+        EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
+        dialog.shellAnswer = TRUE;
+        dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+        EXPECT_FALSE(IsWindowVisible(window));
+        dialog.Send(taskbarCreated);
+        dialog.Send(CTrayIconDialog::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+        EXPECT_TRUE(IsWindowVisible(window) && !dialog.IsTrayIconVisible());
+    });
     EXPECT_EQ(dialog.trayActions, (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE}));
 }
 
-// WM_DPICHANGED as the system sends it when the window moves to a monitor of another DPI.
+int menuHeight = 0;
+// Reads the height of the open context menu and closes it with Escape.
+void CALLBACK MeasureOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    RECT bounds{};
+    for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
+        if (IsWindowVisible(menu) && GetWindowRect(menu, &bounds))
+            menuHeight = bounds.bottom - bounds.top;
+    PostMessageA(GetActiveWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+// WM_DPICHANGED as the system sends it when the window moves to a monitor of
+// another DPI; the context menu opened afterwards is measured for that DPI.
 TEST(MainWindow, ADpiChangeRemakesFontsAndIconsAndTakesTheSuggestedRectangle) {
     const auto iconWidth = [](HICON icon) { return fw::IconInfo(icon).Size().cx; };
+    std::map<int, int> heights;
     MainWindow dialog;
-    WithMainWindow(
-        dialog, {[&](HWND window) -> DWORD {
-            for (int dpi : {192, 120, fw::WindowDpi(window)}) {
-                const auto previous = SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0);
-                RECT suggested{30, 40, 30 + base::Scale(400, dpi), 40 + base::Scale(270, dpi)};
-                RECT now{};
-                SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
-                GetWindowRect(window, &now);
-                EXPECT_TRUE(EqualRect(&now, &suggested));
-                const int fonts[][2] = {
-                    {IDC_SERIAL, 12}, {IDC_VOLUME_NAME, 16}, {IDC_DRIVE_GROUP, 22}};
-                for (const auto& label : fonts) {
-                    LOGFONTA font{};
-                    GetObjectA(HFONT(SendDlgItemMessageA(window, label[0], WM_GETFONT, 0, 0)),
-                               sizeof font, &font);
-                    EXPECT_EQ(font.lfHeight, base::Scale(label[1], dpi)) << label[0];
-                }
-                EXPECT_EQ(GetObjectType(HGDIOBJ(previous)), 0u)
-                    << "the fonts of the previous DPI go";
-                EXPECT_EQ(iconWidth(ControlOf<CImageButton>(window, IDOK).GetIcon()),
-                          base::Scale(16, dpi));
-                EXPECT_EQ(iconWidth(HICON(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
-                          base::Scale(32, dpi));
+    WithMainWindow(dialog, [&](HWND window) {
+        for (int dpi : {192, 120, fw::WindowDpi(window)}) {
+            const auto previous = SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0);
+            RECT suggested{30, 40, 30 + base::Scale(400, dpi), 40 + base::Scale(270, dpi)};
+            RECT now{};
+            SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+            GetWindowRect(window, &now);
+            EXPECT_TRUE(EqualRect(&now, &suggested));
+            const int fonts[][2] = {{IDC_SERIAL, 12}, {IDC_VOLUME_NAME, 16}, {IDC_DRIVE_GROUP, 22}};
+            for (const auto& label : fonts) {
+                LOGFONTA font{};
+                GetObjectA(HFONT(SendDlgItemMessageA(window, label[0], WM_GETFONT, 0, 0)),
+                           sizeof font, &font);
+                EXPECT_EQ(font.lfHeight, base::Scale(label[1], dpi)) << label[0];
             }
-            return 0;
-        }});
+            EXPECT_EQ(GetObjectType(HGDIOBJ(previous)), 0u) << "the fonts of the previous DPI go";
+            EXPECT_EQ(iconWidth(ControlOf<CImageButton>(window, IDOK).GetIcon()),
+                      base::Scale(16, dpi));
+            EXPECT_EQ(iconWidth(HICON(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
+                      base::Scale(32, dpi));
+            SetTimer(nullptr, 0, 200, MeasureOpenMenu);
+            PostMessageA(window, WM_CONTEXTMENU, 0, MAKELPARAM(50, 50));
+            Wait(dialog, 400);
+            heights[dpi] = menuHeight;
+        }
+        // Four rows of 20 pixels and two separators at 96 DPI, in a frame that does not grow.
+        EXPECT_GT(heights[fw::WindowDpi(window)], 60);
+        EXPECT_NEAR(heights[192], 2 * heights[fw::WindowDpi(window)], 10);
+        EXPECT_NEAR(heights[120], heights[192] * 120 / 192, 10);
+    });
 }
 
 // Reduced to the notification area and then closed, the window takes its icon
@@ -295,17 +278,14 @@ TEST(MainWindow, AClosedWindowLeavesNoIconWindowHookOrObjectBehind) {
     int afterFirstRun = 0;
     for (int run = 0; run < 2; ++run) {
         MainWindow dialog;
-        WithMainWindow(dialog, {[&](HWND window) -> DWORD {
-                                    PostMessageA(window, WM_CONTEXTMENU, 0, MAKELPARAM(300, 300));
-                                    PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
-                                    PostMessageA(window, WM_KEYDOWN, VK_F5, 0);
-                                    return 300;
-                                },
-                                [&](HWND window) -> DWORD {
-                                    dialog.Send(WM_COMMAND, ID_REDUCE);
-                                    EXPECT_FALSE(IsWindowVisible(window));
-                                    return 0;
-                                }});
+        WithMainWindow(dialog, [&](HWND window) {
+            PostMessageA(window, WM_CONTEXTMENU, 0, MAKELPARAM(300, 300));
+            PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+            PostMessageA(window, WM_KEYDOWN, VK_F5, 0);
+            Wait(dialog, 300);
+            dialog.Send(WM_COMMAND, ID_REDUCE);
+            EXPECT_FALSE(IsWindowVisible(window));
+        });
         EXPECT_EQ(dialog.trayActions, (std::vector<DWORD>{NIM_ADD, NIM_DELETE}));
         EXPECT_FALSE(dialog.IsAttached());
         EXPECT_EQ(FindWindowA(CBalloonTip::ClassName, nullptr), nullptr);
