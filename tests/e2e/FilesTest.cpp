@@ -115,6 +115,11 @@ TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {
         HWND box = FindWindowOf(app.Id(), [](HWND w) { return GetDlgItem(w, IDC_INPUT_EDIT); });
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(ItemText(box, kMessageBoxText), "New volume name for E:\\");
+        RECT inner{}, outer{};
+        GetWindowRect(box, &inner);
+        GetWindowRect(app.window, &outer);
+        EXPECT_NEAR(inner.left + inner.right, outer.left + outer.right, 2) << "centred";
+        EXPECT_NEAR(inner.top + inner.bottom, outer.top + outer.bottom, 2);
         for (const char c : std::string(row.typed))
             Post(GetDlgItem(box, IDC_INPUT_EDIT), WM_CHAR, static_cast<unsigned char>(c));
         ClickButton(box, IDOK);

@@ -2,6 +2,8 @@
 // way to the notification area and back, and Escape, which does not end it.
 #include "Orbelune.h"
 
+#include <tlhelp32.h>
+
 using namespace e2e;
 
 TEST(TwoDrives_Lifecycle, EveryWayToEndTheProgramEndsItCleanly) {
@@ -39,4 +41,29 @@ TEST(TwoDrives_Lifecycle, EveryWayToEndTheProgramEndsItCleanly) {
         end(app);
         EXPECT_TRUE(app.EndsCleanly()) << "the program did not end, or not with code 0";
     }
+}
+
+// A library with a system library's name beside the program, as a download
+// folder may hold one, is never loaded, not even by the system's libraries.
+TEST(TwoDrives_Lifecycle, ALibraryPlantedBesideTheProgramIsNeverLoaded) {
+    const std::string folder = Scratch("planted");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(Env("ORBELUNE_EXE").c_str(), (folder + "\\Orbelune.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((Env("ORBELUNE_BIN") + "planted\\UXTHEME.DLL").c_str(),
+                          (folder + "\\UXTHEME.DLL").c_str(), FALSE));
+    App app(folder + "\\Orbelune.exe");
+    ASSERT_NE(app.window, nullptr);
+    Post(app.window, WM_COMMAND, ID_ABOUT); // its button draws with the visual styles
+    HWND about = FindWindowOf(app.Id(), kDialogClass, "About...");
+    std::vector<std::string> fromItsFolder;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, app.Id());
+    MODULEENTRY32 module{};
+    module.dwSize = sizeof module;
+    for (BOOL more = Module32First(snapshot, &module); more; more = Module32Next(snapshot, &module))
+        if (_strnicmp(module.szExePath, folder.c_str(), folder.size()) == 0)
+            fromItsFolder.push_back(module.szModule);
+    CloseHandle(snapshot);
+    EXPECT_EQ(fromItsFolder, std::vector<std::string>{"Orbelune.exe"});
+    EXPECT_TRUE(about && Post(about, WM_CLOSE) && WaitUntil([&] { return !IsWindow(about); }));
+    app.Quit();
 }

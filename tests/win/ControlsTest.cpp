@@ -152,6 +152,28 @@ void WithHomePageButton(const std::function<void(HomePageButton&)>& test) {
 
 } // namespace
 
+// The about box names the program, its purpose and version under the caption
+// "About...", on its light green background.
+TEST(AboutBox, ShowsItsCaptionTextAndVersionOnItsLightGreenBackground) {
+    testing_support::RecordingLauncher launcher;
+    CAboutDialog about(launcher);
+    WithBoxes([&] { about.DoModal(); },
+              [&](HWND box) {
+                  char text[512] = {};
+                  GetWindowTextA(box, text, sizeof text);
+                  EXPECT_STREQ(text, "About...");
+                  GetDlgItemTextA(box, IDC_ABOUT_TEXT, text, sizeof text);
+                  const std::string about = text;
+                  EXPECT_EQ(about.find("Orbelune is a simple, light and free software to "), 0u);
+                  EXPECT_NE(about.find("\r\n\r\n\r\n"), std::string::npos) << "two empty lines";
+                  EXPECT_NE(about.find("\r\nVersion 1.0.2\r\n"), std::string::npos);
+                  Canvas background(10, 10);
+                  SendMessageA(box, WM_ERASEBKGND, WPARAM(background.Dc()), 0);
+                  EXPECT_EQ(background.Count(RGB(250, 255, 250)), 100);
+                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+              });
+}
+
 TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
     WithHomePageButton([](HomePageButton& button) {
         HWND control = button.control;

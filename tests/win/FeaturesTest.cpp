@@ -138,17 +138,22 @@ TEST(DriveView, RebuildingTheListKeepsTheSelectedRootWhileItIsListed) {
     }).DoModal();
 }
 
-// A path where no file can be created: the user is told so, and nothing else is asked.
-TEST(ReportFile, AReportThatCannotBeWrittenIsReportedAndNothingMoreIsAsked) {
+// A report written is opened when the user says Yes; a path where no file can
+// be created is reported, and nothing else is asked.
+TEST(ReportFile, AWrittenReportOpensOnYesAndOneNotWrittenIsReported) {
     FakeVolumeSystem system;
     testing_support::RecordingLauncher launcher;
-    const std::string path = "C:\\no such folder\\report.txt";
+    const std::string written = "report-test.txt", unwritable = "C:\\no such folder\\r.txt";
     std::vector<std::string> boxes;
     ViewHost(system, [&](ViewHost& h) {
         CReportFile report(h, h.view, launcher);
-        boxes = BoxTexts([&] { report.Write(path); });
+        WithBoxes([&] { report.Write(written); },
+                  [](HWND box) { SendMessageA(box, WM_COMMAND, IDYES, 0); });
+        boxes = BoxTexts([&] { report.Write(unwritable); });
     }).DoModal();
-    EXPECT_EQ(boxes, std::vector<std::string>{"The report could not be written to\n" + path});
+    EXPECT_EQ(launcher.calls, std::vector<std::string>{"Execute open [" + written + "] 10"});
+    EXPECT_EQ(boxes, std::vector<std::string>{"The report could not be written to\n" + unwritable});
+    DeleteFileA(written.c_str());
 }
 
 // Size, clipboard and file of the main window's picture are checked end to end.
@@ -217,15 +222,4 @@ TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThenThatItIsEmpty) {
               std::vector<std::string>{"Deleted: 2 elements.\r\nReleased: 3 KB."});
     EXPECT_EQ(BoxTexts([] { CRecycleBin::Empty(nullptr); }),
               std::vector<std::string>{"Your Recycle Bin is empty."});
-}
-
-// A library with a system library's name beside the program is never loaded: a
-// copy of this program runs next to a planted UXTHEME.DLL (see main.cpp).
-TEST(SystemLibrary, APlantedCopyBesideTheProgramIsNeverLoaded) {
-    char own[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, own, MAX_PATH);
-    const std::string copy = std::string(own, std::strrchr(own, '\\')) + "\\planted\\win_tests.exe";
-    EXPECT_EQ(_spawnl(_P_WAIT, copy.c_str(), "win_tests", "--planted-bare", nullptr), 2)
-        << "a plain load takes the planted copy";
-    EXPECT_EQ(_spawnl(_P_WAIT, copy.c_str(), "win_tests", "--planted-check", nullptr), 0);
 }

@@ -140,6 +140,20 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
                   0);
         for (int id : {IDOK, IDC_TRANSPARENCY})
             EXPECT_NE(ControlOf<CImageButton>(window, id).GetIcon(), nullptr) << id;
+        // The window's background is erased in the window colour; the list draws a
+        // drive with its icon, the selected one in the highlight colours.
+        Canvas background(20, 20, RGB(1, 2, 3)), item(120, 20, RGB(1, 2, 3));
+        SendMessageA(window, WM_ERASEBKGND, WPARAM(background.Dc()), 0);
+        EXPECT_EQ(background.Count(GetSysColor(COLOR_WINDOW)), 400);
+        const DRAWITEMSTRUCT draw{
+            ODT_COMBOBOX,   IDC_DRIVE_COMBO, 0,
+            ODA_DRAWENTIRE, ODS_SELECTED,    GetDlgItem(window, IDC_DRIVE_COMBO),
+            item.Dc(),      {0, 0, 120, 20}, 0};
+        SendMessageA(window, WM_DRAWITEM, IDC_DRIVE_COMBO, LPARAM(&draw));
+        const COLORREF highlight = GetSysColor(COLOR_HIGHLIGHT);
+        EXPECT_EQ(item.At(110, 10), highlight);
+        EXPECT_GT(item.Count(GetSysColor(COLOR_HIGHLIGHTTEXT), {20, 0, 120, 20}), 0) << "C:\\";
+        EXPECT_GT(256 - item.Count(highlight, {1, 0, 17, 16}), 50) << "the icon";
 
         HMENU system = GetSystemMenu(window, FALSE);
         const int last = GetMenuItemCount(system) - 1;
