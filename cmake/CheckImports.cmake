@@ -2,7 +2,8 @@ cmake_minimum_required(VERSION 3.21)
 # Fails when an executable imports a library that is not one of the system's
 # known DLLs: those are always loaded from the system folder, so no copy placed
 # beside the program can stand in for them. Everything else is loaded at run
-# time from the system folder.
+# time from the system folder. Fails too when the executable is not marked
+# terminal-server aware.
 #   cmake -DOBJDUMP=... -DEXECUTABLE=... -P CheckImports.cmake
 set(allowed kernel32.dll user32.dll gdi32.dll advapi32.dll shell32.dll ole32.dll comdlg32.dll
     shlwapi.dll msvcrt.dll)
@@ -22,4 +23,7 @@ endforeach()
 if(unexpected)
     message(FATAL_ERROR "${EXECUTABLE} imports ${unexpected}; only the system's known DLLs may be "
                         "imported (${allowed}); load others with fw::LoadSystemLibrary")
+endif()
+if(NOT dump MATCHES "TERMINAL_SERVICE_AWARE")
+    message(FATAL_ERROR "${EXECUTABLE} is not marked terminal-server aware (link with --tsaware)")
 endif()

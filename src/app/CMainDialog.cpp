@@ -325,10 +325,10 @@ void CMainDialog::OnRenameVolume() {
     }
 }
 void CMainDialog::OnShortcutOnDesktop() {
-    shortcut.CreateDriveShortcut(inventory, SelectedDriveRoot());
+    shortcut.CreateDriveShortcut(GetHwnd(), inventory, SelectedDriveRoot());
 }
 void CMainDialog::OnEmptyRecycleBin() {
-    CRecycleBin::Empty(GetHwnd());
+    CRecycleBin::EmptyAndTell(GetHwnd(), recycleBin);
 }
 
 void CMainDialog::OnReduce() {

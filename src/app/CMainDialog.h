@@ -3,6 +3,7 @@
 // context menu of drive commands, the notification-area icon and the
 // transparency setting. It owns the controls and the feature objects, wires
 // them together and hands each command to the feature that carries it out.
+#include "commands/CRecycleBin.h"
 #include "commands/CShellLauncher.h"
 #include "commands/CShortcut.h"
 #include "controls/CBalloonTip.h"
@@ -123,4 +124,5 @@ class CMainDialog : public CTrayIconDialog {
     CScreenshotFile screenshotFile{*this};
     CDriveFactsClipboard driveFactsClipboard{*this, driveView};
     CShortcut shortcut;
+    CRecycleBin recycleBin;
 };

@@ -28,6 +28,11 @@ class ShellLauncher {
     virtual bool ExecuteEx(const ShellExecuteRequest& request) = 0;
     // WinExec of a command line.
     virtual bool RunCommandLine(const std::string& commandLine, int show) = 0;
+    // The system folder ("C:\Windows\System32"), where the system's tools are.
+    virtual std::string SystemDirectory() = 0;
+    virtual bool FileExists(const std::string& path) = 0;
+    // Tells the user that a tool a command starts is not there.
+    virtual void ReportMissingTool(const std::string& path) = 0;
 };
 
 } // namespace base

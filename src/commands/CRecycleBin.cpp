@@ -18,28 +18,33 @@ constexpr DWORD EmptyQuietly = SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB
 
 } // namespace
 
-void CRecycleBin::Empty(HWND owner) {
-    std::string message;
+bool CRecycleBin::QueryContents(commands::RecycleBinContents& contents) {
     SHQUERYRBINFO bin{};
     bin.cbSize = sizeof bin;
     // An empty root measures the bins of every drive: all of them are emptied.
-    if (SHQueryRecycleBinA("", &bin) == S_OK) {
-        if (commands::RecycleBinIsEmpty(bin.i64Size)) {
-            MessageBoxA(owner, commands::RecycleBinEmptyText, fw::AppName().c_str(),
-                        MB_ICONINFORMATION);
-            return;
-        }
-        message = commands::RecycleBinReleasedText(bin.i64Size, bin.i64NumItems);
+    if (SHQueryRecycleBinA("", &bin) != S_OK) {
+        return false;
     }
-    SHEmptyRecycleBinA(nullptr, nullptr, EmptyQuietly);
-    Sleep(150);
-    if (PathFileExistsA(RecycleSound)) {
-        using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
-        if (const auto playSound =
-                fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
-            playSound(RecycleSound, nullptr, RecycleSoundFlags);
+    contents = commands::RecycleBinContents{bin.i64Size, bin.i64NumItems};
+    return true;
+}
+
+bool CRecycleBin::EmptyAll() {
+    return SUCCEEDED(SHEmptyRecycleBinA(nullptr, nullptr, EmptyQuietly));
+}
+
+void CRecycleBin::EmptyAndTell(HWND owner, commands::RecycleBin& bin) {
+    const commands::EmptyingOutcome outcome = commands::EmptyRecycleBin(bin);
+    if (outcome.emptied) {
+        Sleep(150);
+        if (PathFileExistsA(RecycleSound)) {
+            using PlaySoundFunction = BOOL(WINAPI*)(LPCSTR, HMODULE, DWORD);
+            if (const auto playSound =
+                    fw::SystemFunction<PlaySoundFunction>("winmm.dll", "PlaySoundA")) {
+                playSound(RecycleSound, nullptr, RecycleSoundFlags);
+            }
         }
+        Sleep(100);
     }
-    Sleep(100);
-    MessageBoxA(owner, message.c_str(), "Orbelune", MB_ICONINFORMATION);
+    MessageBoxA(owner, outcome.text.c_str(), fw::AppName().c_str(), MB_ICONINFORMATION);
 }

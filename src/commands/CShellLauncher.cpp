@@ -1,5 +1,8 @@
 #include "commands/CShellLauncher.h"
 
+#include "commands/ShellActions.h"
+#include "framework/Application.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
@@ -22,4 +25,24 @@ bool CShellLauncher::ExecuteEx(const base::ShellExecuteRequest& request) {
 
 bool CShellLauncher::RunCommandLine(const std::string& commandLine, int show) {
     return WinExec(commandLine.c_str(), static_cast<UINT>(show)) > 31;
+}
+
+std::string CShellLauncher::SystemDirectory() {
+    std::string folder(MAX_PATH, '\0');
+    UINT length = GetSystemDirectoryA(&folder[0], static_cast<UINT>(folder.size()));
+    if (length >= folder.size()) {
+        folder.resize(length);
+        length = GetSystemDirectoryA(&folder[0], static_cast<UINT>(folder.size()));
+    }
+    folder.resize(length < folder.size() ? length : 0);
+    return folder;
+}
+
+bool CShellLauncher::FileExists(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+void CShellLauncher::ReportMissingTool(const std::string& path) {
+    fw::AppMessageBox(commands::MissingToolText(path), MB_OK | MB_ICONEXCLAMATION);
 }

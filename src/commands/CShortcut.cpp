@@ -1,6 +1,7 @@
 #include "commands/CShortcut.h"
 
 #include "commands/ShortcutNames.h"
+#include "framework/Application.h"
 #include "framework/Handles.h"
 #include "framework/SystemScopes.h"
 
@@ -24,13 +25,23 @@ std::wstring Widen(const std::string& text) {
 
 } // namespace
 
-int CShortcut::CreateDriveShortcut(const drives::DriveInventory& inventory,
+int CShortcut::CreateDriveShortcut(HWND owner, const drives::DriveInventory& inventory,
                                    const std::string& root) {
-    const std::string label = inventory.VolumeLabel(root);
+    const std::string name = commands::ShortcutName(inventory.VolumeLabel(root), root);
+    std::string desktop;
+    GetSpecialFolderPath(CSIDL_DESKTOP, desktop);
+    const std::string path = desktop + name + ".lnk";
+    if (!fw::MayReplaceFile(owner, path)) {
+        return 0;
+    }
     const std::time_t now = std::time(nullptr);
     const std::string description = commands::ShortcutDescription(std::localtime(&now));
-    return CreateShortcut(root, commands::ShortcutName(label, root), CSIDL_DESKTOP, description, "",
-                          0);
+    const int written = CreateShortcut(root, name, CSIDL_DESKTOP, description, "", 0);
+    if (written == 0) {
+        MessageBoxA(owner, commands::ShortcutNotWrittenMessage(path).c_str(), fw::AppName().c_str(),
+                    MB_OK | MB_ICONERROR);
+    }
+    return written;
 }
 
 bool CShortcut::GetSpecialFolderPath(int folder, std::string& path) {

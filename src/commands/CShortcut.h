@@ -17,8 +17,10 @@ class CShortcut {
                        const std::string& description, const std::string& iconPath, int iconIndex);
 
     // A link to the drive on the desktop, named after its volume label read
-    // afresh ("Drive C" without a label), described with the time it was made.
-    int CreateDriveShortcut(const drives::DriveInventory& inventory, const std::string& root);
+    // afresh, described with the time it was made. Asks before an existing file
+    // is replaced and says when the link could not be written; 1 when written.
+    int CreateDriveShortcut(HWND owner, const drives::DriveInventory& inventory,
+                            const std::string& root);
 
     // The folder's file-system path with a backslash appended.
     static bool GetSpecialFolderPath(int folder, std::string& path);

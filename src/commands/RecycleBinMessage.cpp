@@ -31,4 +31,18 @@ std::string RecycleBinReleasedText(std::int64_t sizeInBytes, std::int64_t itemCo
     return base::Format(format, static_cast<long long>(itemCount), static_cast<long long>(value));
 }
 
+EmptyingOutcome EmptyRecycleBin(RecycleBin& bin) {
+    RecycleBinContents before;
+    const bool known = bin.QueryContents(before);
+    if (known && RecycleBinIsEmpty(before)) {
+        return {false, RecycleBinEmptyText};
+    }
+    RecycleBinContents after;
+    if (!bin.EmptyAll() || !bin.QueryContents(after) || !RecycleBinIsEmpty(after)) {
+        return {false, RecycleBinNotEmptiedText};
+    }
+    return {true,
+            known ? RecycleBinReleasedText(before.size, before.items) : RecycleBinEmptiedText};
+}
+
 } // namespace commands

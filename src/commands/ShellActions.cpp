@@ -22,23 +22,44 @@ void Search(ShellLauncher& launcher, const std::string& root) {
     launcher.Execute("find", root, base::ShowDefault);
 }
 
+std::string SystemToolPath(const std::string& systemDirectory, const char* tool) {
+    std::string path = systemDirectory;
+    if (path.empty() || path.back() != '\\') {
+        path += '\\';
+    }
+    return path + tool;
+}
+
 void Defragment(ShellLauncher& launcher) {
-    if (!launcher.Execute("open", "dfrg.msc", base::ShowDefault)) {
-        launcher.Execute("open", "dfrgui.exe", base::ShowDefault);
+    const std::string folder = launcher.SystemDirectory();
+    const std::string console = SystemToolPath(folder, "dfrg.msc");
+    if (launcher.FileExists(console) && launcher.Execute("open", console, base::ShowDefault)) {
+        return;
+    }
+    const std::string current = SystemToolPath(folder, "dfrgui.exe");
+    if (launcher.FileExists(current)) {
+        launcher.Execute("open", current, base::ShowDefault);
+    } else {
+        launcher.ReportMissingTool(current);
     }
 }
 
-std::string CleanUpCommandLine(const std::string& root) {
-    constexpr std::size_t commandLineCapacity = 72;
-    std::string line = base::Format("cleanmgr.exe /d%s", root.c_str());
-    if (line.size() > commandLineCapacity - 1) {
-        line.resize(commandLineCapacity - 1);
-    }
-    return line;
+std::string CleanUpCommandLine(const std::string& tool, const std::string& root) {
+    // The tool's path is quoted: the system folder's may hold a blank.
+    return "\"" + tool + "\" /d" + root;
 }
 
 void CleanUp(ShellLauncher& launcher, const std::string& root) {
-    launcher.RunCommandLine(CleanUpCommandLine(root), base::ShowDefault);
+    const std::string tool = SystemToolPath(launcher.SystemDirectory(), "cleanmgr.exe");
+    if (launcher.FileExists(tool)) {
+        launcher.RunCommandLine(CleanUpCommandLine(tool, root), base::ShowDefault);
+    } else {
+        launcher.ReportMissingTool(tool);
+    }
+}
+
+std::string MissingToolText(const std::string& path) {
+    return base::Format("%s could not be found.", path.c_str());
 }
 
 } // namespace commands

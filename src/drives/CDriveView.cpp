@@ -183,13 +183,15 @@ void CDriveView::ShowSelectedDrive() {
 
 void CDriveView::Show(const std::string& root, const DriveSnapshot& snapshot) {
     const FixedDriveTotals& totals = snapshot.totals;
-    ShowText(volumeNameLabel, facts.volumeNameText);
-    ShowText(capacityLabel, facts.capacityText);
-    bool besideBarsChanged = ShowText(usedLabel, facts.usedText);
-    besideBarsChanged |= ShowText(freeLabel, facts.freeText);
-    ShowText(serialLabel, facts.serialNumberText);
-    ShowText(fileSystemLabel, facts.fileSystemText);
-    ShowText(maxNameLengthLabel, facts.maxNameLengthText);
+    const bool systemDrive = inventory.IsSystemDrive(root);
+    const DriveLabels labels = DriveLabelsOf(root, facts, systemDrive);
+    ShowText(volumeNameLabel, labels.volumeName);
+    ShowText(capacityLabel, labels.capacity);
+    bool besideBarsChanged = ShowText(usedLabel, labels.used);
+    besideBarsChanged |= ShowText(freeLabel, labels.free);
+    ShowText(serialLabel, labels.serialNumber);
+    ShowText(fileSystemLabel, labels.fileSystem);
+    ShowText(maxNameLengthLabel, labels.maxNameLength);
     ShowText(driveGroupLabel, LogicalDriveTitle(root));
     ShowText(driveCountLabel, DriveCountText(fixedDriveList.size()));
     ShowText(totalCapacityLabel, CapacityTotalText(totals));
@@ -207,9 +209,8 @@ void CDriveView::Show(const std::string& root, const DriveSnapshot& snapshot) {
     ShowPosition(totalUsedBar, bars.totalUsedBar);
     ShowPosition(totalFreeBar, bars.totalFreeBar);
 
-    const bool systemDrive = inventory.IsSystemDrive(root);
     ShowColor(systemDriveLabel, SystemDriveLabelColor(systemDrive));
-    ShowText(systemDriveLabel, SystemDriveText(systemDrive));
+    ShowText(systemDriveLabel, labels.systemDrive);
 }
 
 void CDriveView::RebuildList() {

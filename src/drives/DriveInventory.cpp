@@ -11,10 +11,8 @@ const std::array<const char*, 24> DriveRootTable = {
     "O:\\", "P:\\", "Q:\\", "R:\\", "S:\\", "T:\\", "U:\\", "V:\\", "W:\\", "X:\\", "Y:\\", "Z:\\"};
 
 std::string SerialNumberText(std::uint32_t serialNumber) {
-    const std::string hex = base::Format("%X", serialNumber);
-    const std::string head = hex.substr(0, 4);
-    const std::string tail = hex.size() > 4 ? hex.substr(hex.size() - 4) : hex;
-    return "Serial Number: " + head + "-" + tail;
+    return base::Format("Serial Number: %04X-%04X", static_cast<unsigned>(serialNumber >> 16),
+                        static_cast<unsigned>(serialNumber & 0xFFFFu));
 }
 
 std::string SizeText(const char* format, std::uint64_t bytes) {
@@ -29,12 +27,24 @@ float FreePercentOf(std::uint64_t totalFreeBytes, std::uint64_t totalBytes) {
                               static_cast<double>(totalBytes));
 }
 
-float UsedBarValueOf(std::uint64_t usedBytes, std::uint64_t totalBytes) {
-    if (totalBytes == 0) {
-        return 0.0f;
+float UsedBarValueOf(float freePercent, std::uint64_t totalBytes) {
+    return totalBytes == 0 ? 0.0f : static_cast<float>(100 - BarPosition(freePercent));
+}
+
+std::uint64_t WholePercent(std::uint64_t part, std::uint64_t whole) {
+    if (whole == 0) {
+        return 0;
     }
-    const float divisor = static_cast<float>(totalBytes);
-    return static_cast<float>(static_cast<double>(usedBytes * 100) / divisor + 1.0);
+    // part x 100 stays below 2^64 up to 184 petabytes.
+    return part <= UINT64_MAX / 100 ? part * 100 / whole : part / (whole / 100);
+}
+
+std::uint64_t FreeBytesShown(const DiskSpace& space) {
+    if (space.totalFreeBytes <= space.totalBytes) {
+        return space.totalFreeBytes;
+    }
+    return space.freeBytesAvailable < space.totalBytes ? space.freeBytesAvailable
+                                                       : space.totalBytes;
 }
 
 int BarPosition(float value) {
@@ -61,6 +71,7 @@ bool IsSystemDrive(const std::string& root, const std::string& systemDriveRoot) 
 
 void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space) {
     static_cast<DiskSpace&>(facts) = space;
+    facts.totalFreeBytes = FreeBytesShown(space);
     facts.usedBytes = facts.totalBytes - facts.totalFreeBytes;
     facts.capacityText = SizeText("Capacity: %.2f GB", facts.totalBytes);
     facts.usedText = SizeText("Used: %.2f GB", facts.usedBytes);
@@ -97,16 +108,21 @@ const DiskSpace* DriveSnapshot::SpaceOf(const std::string& root) const {
 FixedDriveTotals TotalsOf(const std::vector<FixedDrive>& drives) {
     FixedDriveTotals totals;
     for (const FixedDrive& drive : drives) {
-        const DiskSpace& space = drive.space;
-        totals.capacityGB += space.totalBytes >> 30;
-        totals.usedGB += (space.totalBytes - space.totalFreeBytes) >> 30;
-        totals.freeGB += space.totalFreeBytes >> 30;
+        const std::uint64_t free = FreeBytesShown(drive.space);
+        totals.capacityBytes += drive.space.totalBytes;
+        totals.freeBytes += free;
+        totals.usedBytes += drive.space.totalBytes - free;
     }
-    if (totals.capacityGB != 0) {
-        totals.usedPercent = totals.usedGB * 100 / totals.capacityGB;
-        totals.freeTotalPercent = totals.freeGB * 100 / totals.capacityGB;
-    }
+    totals.capacityGB = totals.capacityBytes >> 30;
+    totals.freeGB = totals.freeBytes >> 30;
+    totals.usedGB = totals.usedBytes >> 30;
+    totals.usedPercent = WholePercent(totals.usedBytes, totals.capacityBytes);
+    totals.freeTotalPercent = WholePercent(totals.freeBytes, totals.capacityBytes);
     return totals;
+}
+
+std::uint64_t FreeTotalFigure(const FixedDriveTotals& totals) {
+    return totals.capacityBytes == 0 ? 0 : 100 - totals.usedPercent;
 }
 
 std::string CapacityTotalText(const FixedDriveTotals& totals) {
@@ -145,7 +161,7 @@ DriveSnapshot DriveInventory::TakeSnapshot() const {
 
 VolumeFacts DriveInventory::Complete(const std::string& root, VolumeFacts facts) const {
     facts.freePercent = FreePercentOf(facts.totalFreeBytes, facts.totalBytes);
-    facts.usedBarValue = UsedBarValueOf(facts.usedBytes, facts.totalBytes);
+    facts.usedBarValue = UsedBarValueOf(facts.freePercent, facts.totalBytes);
     VolumeInformation info;
     facts.volumeRead = system.QueryVolumeInformation(root, info);
     if (facts.volumeRead) {

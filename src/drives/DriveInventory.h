@@ -34,18 +34,28 @@ struct VolumeFacts : VolumeInformation, DiskSpace {
     // Whether the last query's two questions were answered.
     bool spaceRead = false;
     bool volumeRead = false;
+    bool Readable() const noexcept { return spaceRead && volumeRead; }
 };
+
+// What the view, the clipboard and the report say of a drive whose facts
+// could not be read, instead of another drive's facts.
+constexpr const char* UnreadableDriveText = "The facts of this drive could not be read.";
 
 // Takes the answers of the two volume queries into the facts with their texts.
 void ApplyDiskSpace(VolumeFacts& facts, const DiskSpace& space);
 void ApplyVolumeInformation(VolumeFacts& facts, const VolumeInformation& info);
 
+// The summary over the fixed drives: each figure cut once from the sum of
+// the drives' bytes, and the percentages of the summed capacity.
 struct FixedDriveTotals {
     std::uint64_t capacityGB = 0;
     std::uint64_t freeGB = 0;
     std::uint64_t freeTotalPercent = 0;
     std::uint64_t usedGB = 0;
     std::uint64_t usedPercent = 0;
+    std::uint64_t capacityBytes = 0;
+    std::uint64_t freeBytes = 0;
+    std::uint64_t usedBytes = 0;
 };
 
 // A fixed drive whose space could be read.
@@ -64,20 +74,31 @@ struct DriveSnapshot {
     const DiskSpace* SpaceOf(const std::string& root) const;
 };
 
-// Each drive's sizes are cut to whole gigabytes before they are added; the
-// percentages are 0 when no capacity counts.
+// The percentages are 0 when no capacity counts.
 FixedDriveTotals TotalsOf(const std::vector<FixedDrive>& drives);
+// The summary's free figure: what the used percentage leaves of 100, so that
+// the two always add up to 100; 0 without any capacity.
+std::uint64_t FreeTotalFigure(const FixedDriveTotals& totals);
 std::string CapacityTotalText(const FixedDriveTotals& totals);
 std::string UsedTotalText(const FixedDriveTotals& totals);
 std::string FreeTotalText(const FixedDriveTotals& totals);
 
-// "Serial Number: " and the serial's first and last four hexadecimal digits.
+// "Serial Number: " and the serial's two halves of four hexadecimal digits.
 std::string SerialNumberText(std::uint32_t serialNumber);
 std::string SizeText(const char* format, std::uint64_t bytes);
 
-// Percentages of one volume; a volume reporting 0 bytes gives 0 for both.
+// Percentages of one volume; a volume reporting 0 bytes gives 0 for both. The
+// used figure is what the free one, cut to a whole number, leaves of 100, so
+// that the two always add up to 100.
 float FreePercentOf(std::uint64_t totalFreeBytes, std::uint64_t totalBytes);
-float UsedBarValueOf(std::uint64_t usedBytes, std::uint64_t totalBytes);
+float UsedBarValueOf(float freePercent, std::uint64_t totalBytes);
+// part x 100 / whole, cut to a whole number; 0 when whole is 0.
+std::uint64_t WholePercent(std::uint64_t part, std::uint64_t whole);
+// The free space that texts, percentages, bars and totals show: the volume's
+// free bytes, or where they exceed its size (a disk quota makes the size the
+// caller's quota, but leaves the free bytes the whole disk's) what the caller
+// may use, never more than the size.
+std::uint64_t FreeBytesShown(const DiskSpace& space);
 // Whole-number percentage as the bars and the report show it (cut toward zero).
 int BarPosition(float value);
 

@@ -39,6 +39,16 @@ const char* SystemDriveText(bool isSystemDrive) {
     return isSystemDrive ? "System drive: yes" : "System drive: no";
 }
 
+DriveLabels DriveLabelsOf(const std::string& root, const VolumeFacts& facts, bool isSystemDrive) {
+    if (!root.empty() && !facts.Readable()) {
+        return DriveLabels{UnreadableDriveText, "", "", "", "", "", "", ""};
+    }
+    return DriveLabels{facts.volumeNameText,    facts.capacityText,
+                       facts.usedText,          facts.freeText,
+                       facts.serialNumberText,  facts.fileSystemText,
+                       facts.maxNameLengthText, SystemDriveText(isSystemDrive)};
+}
+
 std::string LogicalDriveTitle(const std::string& root) {
     return base::Format("Logical Drive %s", root.c_str());
 }
@@ -49,10 +59,12 @@ std::string DriveCountText(std::size_t driveCount) {
 
 BarPositions BarPositionsOf(const VolumeFacts& facts, const FixedDriveTotals& totals) {
     BarPositions bars;
-    bars.freeBar = BarPosition(facts.freePercent);
-    bars.usedBar = BarPosition(facts.usedBarValue);
+    if (facts.Readable()) {
+        bars.freeBar = BarPosition(facts.freePercent);
+        bars.usedBar = BarPosition(facts.usedBarValue);
+    }
     bars.totalUsedBar = ClampedPosition(totals.usedPercent);
-    bars.totalFreeBar = ClampedPosition(totals.freeTotalPercent + 1);
+    bars.totalFreeBar = ClampedPosition(FreeTotalFigure(totals));
     return bars;
 }
 

@@ -22,11 +22,21 @@ LabelColor FreeTotalLabelColor(std::uint64_t freeTotalPercent);
 LabelColor SystemDriveLabelColor(bool isSystemDrive);
 const char* SystemDriveText(bool isSystemDrive);
 
+// The texts of the drive labels: the facts' own, or for a listed drive whose
+// facts could not be read the one sentence saying so in the volume name's
+// place and nothing in the others.
+struct DriveLabels {
+    std::string volumeName, capacity, used, free, serialNumber, fileSystem, maxNameLength,
+        systemDrive;
+};
+DriveLabels DriveLabelsOf(const std::string& root, const VolumeFacts& facts, bool isSystemDrive);
+
 std::string LogicalDriveTitle(const std::string& root);
 std::string DriveCountText(std::size_t driveCount);
 
-// Positions of the four bars: the selected drive's used bar and the totals'
-// free bar carry the extra 1.
+// Positions of the four bars: each pair adds up to 100, the selected drive's
+// used bar and the totals' free bar taking what the other leaves; a drive
+// whose facts could not be read shows both of its bars empty.
 struct BarPositions {
     int freeBar = 0;
     int usedBar = 0;

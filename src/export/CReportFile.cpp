@@ -47,7 +47,7 @@ void CReportFile::Save() {
         // The dialog's own prompt would judge the typed name, not the file
         // that is written, so the question is asked here.
         const std::string path = exports::ReportPathFor(fileName);
-        if (command.MayReplace(path)) {
+        if (fw::MayReplaceFile(owner.GetHwnd(), path)) {
             Write(path);
             return;
         }

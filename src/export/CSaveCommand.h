@@ -1,7 +1,7 @@
 #pragma once
 // The frame of a save command: one at a time, the owner window hidden while
-// the command asks for its file and shown again when the command ends, the
-// system's save dialog, and the question before a file is replaced.
+// the command asks for its file and shown again when the command ends, and
+// the system's save dialog.
 #include "export/SaveCommandScope.h"
 
 #include <windows.h>
@@ -25,8 +25,6 @@ class CSaveCommand {
     // GetSaveFileNameA with the caller's record, its library loaded at the
     // first save; false when cancelled or when the dialog cannot be shown.
     static bool Ask(OPENFILENAMEA& dialog) noexcept;
-    // True when nothing is at `path`, or the user agreed to replace the file there.
-    bool MayReplace(const std::string& path) const;
 
   private:
     const exports::SaveCommandScope scope;

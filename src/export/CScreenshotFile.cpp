@@ -3,7 +3,7 @@
 #include "export/BitmapFile.h"
 #include "export/CSaveCommand.h"
 #include "export/CWindowCapture.h"
-#include "export/DriveReport.h"
+#include "framework/Application.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace {
 constexpr char SaveTitle[] = "Save screen shot as...";
 
 // Asks for the file; the dialog itself asks before replacing a file.
-bool AskScreenShotPath(const CSaveCommand& command, std::string& path) {
+bool AskScreenShotPath(HWND owner, std::string& path) {
     char fileName[MAX_PATH] = {};
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
@@ -27,7 +27,7 @@ bool AskScreenShotPath(const CSaveCommand& command, std::string& path) {
     }
     path = exports::ScreenshotPath(fileName);
     // The dialog checked the name as typed; ask again when ".bmp" was added to it.
-    return path == fileName || command.MayReplace(path);
+    return path == fileName || fw::MayReplaceFile(owner, path);
 }
 
 } // namespace
@@ -43,7 +43,7 @@ void CScreenshotFile::Take() {
         capture.CaptureWindowBitmap(window, window);
         command.HideOwner();
         std::string path;
-        if (capture.CaptureBitmap() != nullptr && AskScreenShotPath(command, path)) {
+        if (capture.CaptureBitmap() != nullptr && AskScreenShotPath(window, path)) {
             CWindowCapture::SaveBitmapFile(capture.CaptureDCHandle(), capture.CaptureBitmap(),
                                            path);
         }

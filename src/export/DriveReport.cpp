@@ -10,11 +10,11 @@ const char* const LineEnd = "\r\n";
 
 void AppendDriveBlock(std::string& report, const ReportedDrive& drive) {
     const drives::VolumeFacts& facts = drive.facts;
-    if (!facts.spaceRead || !facts.volumeRead) {
+    if (!facts.Readable()) {
         // A drive that went away since start-up shows its own root, never the
         // facts of the drive before it.
-        report += base::Format("- %s\r\nThe facts of this drive could not be read.\r\n\r\n",
-                               drive.root.c_str());
+        report +=
+            base::Format("- %s\r\n%s\r\n\r\n", drive.root.c_str(), drives::UnreadableDriveText);
         return;
     }
     const double usedPercent = drives::BarPosition(facts.usedBarValue);
@@ -60,7 +60,7 @@ std::string BuildDriveReport(const ReportHeader& header, const std::vector<Repor
     report += base::Format("%s (%.f%%)\r\n", drives::UsedTotalText(totals).c_str(),
                            static_cast<double>(totals.usedPercent));
     report += base::Format("%s (%.f%%)", drives::FreeTotalText(totals).c_str(),
-                           static_cast<double>(totals.freeTotalPercent + 1));
+                           static_cast<double>(drives::FreeTotalFigure(totals)));
     return report;
 }
 
@@ -80,10 +80,6 @@ std::string ReportPathFor(const std::string& chosenName) {
 
 std::string ReportNotWrittenMessage(const std::string& path) {
     return "The report could not be written to\n" + path;
-}
-
-std::string ReplaceFileQuestion(const std::string& path) {
-    return path + " already exists.\nDo you want to replace it?";
 }
 
 } // namespace exports

@@ -44,8 +44,4 @@ constexpr const char* ReportWrittenCaption = "Open file";
 // The message shown when the report file could not be created or written.
 std::string ReportNotWrittenMessage(const std::string& path);
 
-// The question asked before an existing file is replaced.
-constexpr const char* ReplaceFileCaption = "Confirm Save As";
-std::string ReplaceFileQuestion(const std::string& path);
-
 } // namespace exports

@@ -71,4 +71,14 @@ int AppMessageBox(const std::string& text, UINT type) {
     return MessageBoxA(owner, text.c_str(), AppName().c_str(), type);
 }
 
+bool MayReplaceFile(HWND owner, const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return true;
+    }
+    const std::string question = path + " already exists.\nDo you want to replace it?";
+    return MessageBoxA(owner, question.c_str(), "Confirm Save As",
+                       MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+}
+
 } // namespace fw

@@ -55,4 +55,7 @@ std::string ModuleBaseName();
 // window of the program (or the main window).
 int AppMessageBox(const std::string& text, UINT type);
 
+// True when no file is at `path`, or the user agreed to replace it.
+bool MayReplaceFile(HWND owner, const std::string& path);
+
 } // namespace fw

@@ -137,14 +137,20 @@ TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {
     }
 }
 
-// On the desktop, named after the drive's label, for the link parser.
-TEST(Tools_Shortcut, LinksToTheDriveForTheLinkParserNamedAfterTheLabel) {
+// On the desktop, named after the drive's label, for the link parser; a file
+// of that name is replaced only when the user says so.
+TEST(Tools_Shortcut, LinksToTheDriveNamedAfterTheLabelAskingBeforeReplacingAFile) {
     const std::string link = Env("USERPROFILE") + "\\Desktop\\SYSTEM.lnk";
-    DeleteFileA(link.c_str());
     App app;
     ASSERT_NE(app.window, nullptr);
-    Send(app.window, WM_COMMAND, ID_SHORTCUT); // returns when the command has ended
-    ASSERT_NE(GetFileAttributesA(link.c_str()), INVALID_FILE_ATTRIBUTES) << link;
+    for (const int answer : {IDNO, IDYES}) {
+        std::ofstream(link, std::ios::binary) << "the user's own file";
+        Post(app.window, WM_COMMAND, ID_SHORTCUT);
+        EXPECT_EQ(AnswerMessageBox(app.Id(), answer),
+                  link + " already exists.\nDo you want to replace it?");
+        EXPECT_TRUE(Send(app.window, WM_NULL).has_value()); // the command has ended
+        EXPECT_EQ(ReadFileBytes(link) == "the user's own file", answer == IDNO);
+    }
     const std::string info = RunHostTool("lnkinfo", link);
     EXPECT_NE(info.find("Local path\t\t\t: C:\\\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Description\t\t\t: Shortcut created on "), std::string::npos) << info;

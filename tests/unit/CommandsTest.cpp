@@ -47,8 +47,22 @@ TEST(DriveCommands, DriveNumbersLabelsAndShortcutNames) {
     for (const char* label : {"TWO\r\nLINES", "LINE\n", "TAB\tBED", "DEL\x7F"})
         EXPECT_FALSE(IsWritableVolumeLabel(label)) << label;
     EXPECT_FALSE(IsWritableVolumeLabel(std::string("NUL\0X", 5)));
-    EXPECT_EQ(ShortcutName("DATA", "E:\\"), "DATA");
-    EXPECT_EQ(ShortcutName("", "C:\\"), "Drive C");
+    // A label names the shortcut with the characters Windows forbids in file
+    // names replaced; a device's name, like no label, gives the drive's name.
+    const std::pair<const char*, const char*> names[] = {
+        {"DATA", "DATA"},
+        {"A\\B/C:D*E?F\"G<H>I|J", "A_B_C_D_E_F_G_H_I_J"},
+        {"TAB\tEND\x1F", "TAB_END_"},
+        {"", "Drive C"},
+        {"con", "Drive C"},
+        {"LPT9.old  ", "Drive C"},
+        {"NUL .x", "Drive C"},
+        {"COM0", "COM0"},
+        {"CONSOLE", "CONSOLE"},
+        {"AUX1", "AUX1"},
+    };
+    for (const auto& [label, name] : names)
+        EXPECT_EQ(ShortcutName(label, "C:\\"), name) << label;
     EXPECT_EQ(ShortcutName("", ""), "Drive");
     std::tm time{};
     time.tm_year = 2026 - 1900, time.tm_mon = 11, time.tm_mday = 6;
@@ -69,27 +83,36 @@ TEST(SaveCommandScope, OnlyOneSaveCommandRunsAtATime) {
     EXPECT_TRUE(next.Entered());
 }
 
-TEST(ShellActions, EachToolGetsTheRootAndTheDefragmenterFallsBackOnlyWhenNeeded) {
+// The tools are started from the system folder, quoted, never by bare name; a
+// missing one is reported with its path.
+TEST(ShellActions, EachToolGetsTheRootAndTheSystemToolsComeFromTheSystemFolder) {
     testing_support::RecordingLauncher launcher;
+    const std::string folder = "C:\\Program Files\\System32\\";
     commands::Explore(launcher, "C:\\");
     commands::Search(launcher, "C:\\");
-    commands::CleanUp(launcher, "");
     commands::ShowProperties(launcher, "C:\\", 0x1234);
+    commands::CleanUp(launcher, "D:\\");
     commands::Defragment(launcher);
-    launcher.executeSucceeds = false;
+    launcher.existing = {folder + "cleanmgr.exe", folder + "dfrg.msc", folder + "dfrgui.exe"};
+    commands::CleanUp(launcher, "D:\\");
     commands::Defragment(launcher);
-    EXPECT_EQ(launcher.calls,
-              (std::vector<std::string>{"Execute open [C:\\] 10", "Execute find [C:\\] 10",
-                                        "Run [cleanmgr.exe /d] 10", "ExecuteEx properties [C:\\] 5",
-                                        "Execute open [dfrg.msc] 10", "Execute open [dfrg.msc] 10",
-                                        "Execute open [dfrgui.exe] 10"}));
+    launcher.executeSucceeds = false; // the console does not open
+    commands::Defragment(launcher);
+    EXPECT_EQ(
+        launcher.calls,
+        (std::vector<std::string>{
+            "Execute open [C:\\] 10", "Execute find [C:\\] 10", "ExecuteEx properties [C:\\] 5",
+            "Missing " + folder + "cleanmgr.exe", "Missing " + folder + "dfrgui.exe",
+            "Run [\"" + folder + "cleanmgr.exe\" /dD:\\] 10",
+            "Execute open [" + folder + "dfrg.msc] 10", "Execute open [" + folder + "dfrg.msc] 10",
+            "Execute open [" + folder + "dfrgui.exe] 10"}));
     EXPECT_EQ(launcher.lastRequest.mask, 0x0Cu);
     EXPECT_EQ(launcher.lastRequest.ownerWindow, 0x1234u);
-    // "cleanmgr.exe /d" is 15 characters; the line holds 71.
-    for (const std::size_t root : {55u, 56u, 57u, 100u}) {
-        EXPECT_EQ(commands::CleanUpCommandLine(std::string(root, 'x')).size(),
-                  std::min<std::size_t>(15 + root, 71u));
-    }
+    EXPECT_EQ(commands::SystemToolPath("C:\\WINDOWS\\system32\\", "x.exe"),
+              "C:\\WINDOWS\\system32\\x.exe");
+    const std::string longFolder(300, 'f'); // no limit of the line cuts the path
+    EXPECT_EQ(commands::CleanUpCommandLine(longFolder, "C:\\").size(), 300u + 2 + 3 + 3);
+    EXPECT_EQ(commands::MissingToolText("C:\\x.exe"), "C:\\x.exe could not be found.");
 }
 
 TEST(RecycleBinMessage, SizeTableBoundariesAndTheSingular) {
@@ -112,7 +135,56 @@ TEST(RecycleBinMessage, SizeTableBoundariesAndTheSingular) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(commands::RecycleBinReleasedText(c.bytes, c.count), c.text) << c.bytes;
-    // Only the size decides whether the bin is empty.
-    EXPECT_TRUE(commands::RecycleBinIsEmpty(0));
-    EXPECT_FALSE(commands::RecycleBinIsEmpty(1));
+}
+
+namespace {
+// Bins that hold `contents`, which emptying replaces with `left`.
+struct FakeBin : commands::RecycleBin {
+    bool known = true, emptyingWorks = true, knownAfter = true;
+    commands::RecycleBinContents contents, left;
+    int emptied = 0;
+    bool QueryContents(commands::RecycleBinContents& answer) override {
+        answer = contents;
+        return emptied == 0 ? known : knownAfter;
+    }
+    bool EmptyAll() override {
+        ++emptied;
+        contents = left;
+        return emptyingWorks;
+    }
+};
+} // namespace
+
+// Emptied only when the bins hold bytes or items; told as emptied only when the
+// system says so and the bins are found empty afterwards.
+TEST(RecycleBin, EmptiesUnlessEmptyAndTellsOnlyWhatHappened) {
+    using commands::RecycleBinContents;
+    const struct {
+        RecycleBinContents held;
+        bool known, works, knownAfter;
+        RecycleBinContents left;
+        int emptyings;
+        bool emptied;
+        const char* text;
+    } rows[] = {
+        {{0, 0}, true, true, true, {}, 0, false, "Your Recycle Bin is empty."},
+        {{0, 2}, true, true, true, {}, 1, true, "Deleted: 2 elements..\r\nReleased: 0 Bytes."},
+        {{2048, 1}, true, true, true, {}, 1, true, "Deleted: 1 element.\r\nReleased: 2 KB."},
+        {{}, false, true, true, {}, 1, true, "The Recycle Bin has been emptied."},
+        {{2048, 2}, true, false, true, {}, 1, false, "The Recycle Bin could not be emptied."},
+        {{2048, 2}, true, true, true, {0, 1}, 1, false, "The Recycle Bin could not be emptied."},
+        {{2048, 2}, true, true, false, {}, 1, false, "The Recycle Bin could not be emptied."},
+    };
+    for (const auto& row : rows) {
+        FakeBin bin;
+        bin.contents = row.held;
+        bin.known = row.known;
+        bin.emptyingWorks = row.works;
+        bin.knownAfter = row.knownAfter;
+        bin.left = row.left;
+        const commands::EmptyingOutcome outcome = commands::EmptyRecycleBin(bin);
+        EXPECT_EQ(outcome.text, row.text);
+        EXPECT_EQ(bin.emptied, row.emptyings) << row.text;
+        EXPECT_EQ(outcome.emptied, row.emptied) << row.text;
+    }
 }

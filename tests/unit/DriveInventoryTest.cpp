@@ -45,34 +45,36 @@ TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce
     EXPECT_EQ(unknown.typeQueries.size(), 24u);
 }
 
-TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColorRules) {
+// The drives' bytes are summed, then cut to whole gigabytes once; the
+// percentages come from the sums, and the free figure is what the used one
+// leaves of 100.
+TEST(DriveSnapshot, TotalsCutTheSummedBytesAndTheirPercentagesAddUpTo100) {
     const struct {
         std::uint64_t total[2], free[2]; // in twentieths of a GB
-        std::uint64_t capacityGB, usedGB, freeGB, usedPercent, freePercent;
+        std::uint64_t capacityGB, usedGB, freeGB, usedPercent, freePercent, freeFigure;
         LabelColor usedColor, freeColor;
     } cases[] = {
-        // Below 1 GB in all: nothing counts, and the percentages are 0.
-        {{10, 0}, {5, 0}, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel},
-        // 1.9 GB and 0.5 GB give 1 GB.
-        {{38, 10}, {30, 5}, 1, 0, 1, 0, 100, WindowTextLabel, BlueLabel},
-        {{1200, 800}, {120, 80}, 100, 90, 10, 90, 10, RedLabel, BlueLabel},
-        {{1200, 800}, {130, 60}, 100, 90, 9, 90, 9, RedLabel, RedLabel},
-        {{1200, 800}, {120, 100}, 100, 89, 11, 89, 11, WindowTextLabel, BlueLabel},
+        {{0, 0}, {0, 0}, 0, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel}, // no capacity: 0 %
+        {{10, 0}, {5, 0}, 0, 0, 0, 50, 50, 50, WindowTextLabel, BlueLabel},
+        // 1.9 GB and 0.5 GB make 2 GB, of which 1.75 GB are free.
+        {{38, 10}, {30, 5}, 2, 0, 1, 27, 72, 73, WindowTextLabel, BlueLabel},
+        {{1200, 800}, {120, 80}, 100, 90, 10, 90, 10, 10, RedLabel, BlueLabel},
+        {{1200, 800}, {130, 60}, 100, 90, 9, 90, 9, 10, RedLabel, RedLabel},
+        {{1200, 800}, {120, 100}, 100, 89, 11, 89, 11, 11, WindowTextLabel, BlueLabel},
     };
     for (const auto& c : cases) {
         FakeVolumeSystem system;
         system.Fixed("C:\\", c.total[0] * GiB / 20, c.free[0] * GiB / 20);
         system.Fixed("E:\\", c.total[1] * GiB / 20, c.free[1] * GiB / 20);
         const drives::FixedDriveTotals t = DriveInventory(system).TakeSnapshot().totals;
-        SCOPED_TRACE(c.usedGB);
+        SCOPED_TRACE(c.total[0]);
         EXPECT_EQ((std::vector<std::uint64_t>{t.capacityGB, t.usedGB, t.freeGB, t.usedPercent,
-                                              t.freeTotalPercent}),
+                                              t.freeTotalPercent, drives::FreeTotalFigure(t)}),
                   (std::vector<std::uint64_t>{c.capacityGB, c.usedGB, c.freeGB, c.usedPercent,
-                                              c.freePercent}));
+                                              c.freePercent, c.freeFigure}));
         EXPECT_EQ(drives::UsedTotalLabelColor(t.usedPercent), c.usedColor);
         EXPECT_EQ(drives::FreeTotalLabelColor(t.freeTotalPercent), c.freeColor);
-        // The extra 1 goes to the free side of the totals.
-        EXPECT_EQ(drives::BarPositionsOf({}, t).totalFreeBar, static_cast<int>(c.freePercent + 1));
+        EXPECT_EQ(drives::BarPositionsOf({}, t).totalFreeBar, static_cast<int>(c.freeFigure));
         EXPECT_EQ(drives::BarPositionsOf({}, t).totalUsedBar, static_cast<int>(c.usedPercent));
     }
     drives::FixedDriveTotals t;
@@ -84,13 +86,13 @@ TEST(DriveSnapshot, TotalsAddWholeGigabytesPerDriveAndFollowTheColorRules) {
     EXPECT_EQ(drives::UsedTotalText(t), ". Used: 40 GB");
     EXPECT_EQ(drives::FreeTotalText(t), ". Free: 20 GB");
     EXPECT_EQ(drives::BarPositionsOf({}, t).totalUsedBar, 0x7FFFFFFF);
+    EXPECT_EQ(drives::WholePercent(1ull << 60, 1ull << 61), 50u) << "no overflow of bytes x 100";
 }
 
-TEST(VolumeFacts, TextsPercentagesAndTheFreeColor) {
+TEST(VolumeFacts, TextsAndTheFreeColor) {
     FakeVolumeSystem system;
     system.Fixed("C:\\", 10 * GiB, static_cast<std::uint64_t>(0.99 * GiB), "SYSTEM", 0x1A2B3C4D);
     system.Fixed("E:\\", 100 * GiB, 10 * GiB, "");
-    system.Fixed("F:\\", 1000 * GiB, 406 * GiB); // 40.6 % free
     const DriveInventory inventory(system);
     const drives::VolumeFacts f = inventory.Query("C:\\");
     EXPECT_EQ(
@@ -103,30 +105,53 @@ TEST(VolumeFacts, TextsPercentagesAndTheFreeColor) {
     EXPECT_EQ(f.fileSystemFlags, 0x2Fu);
     EXPECT_NEAR(f.freePercent, 9.9f, 0.001f);
     EXPECT_EQ(drives::FreeLabelColor(f.freePercent), RedLabel);
-    EXPECT_EQ(drives::BarPosition(f.usedBarValue), 91); // 90.1 % used + 1
-
     const drives::VolumeFacts e = inventory.Query("E:\\");
     EXPECT_EQ(e.volumeNameText, "Volume Name: ");                // an empty label ends in the blank
     EXPECT_EQ(drives::FreeLabelColor(e.freePercent), BlueLabel); // exactly 10 %
     EXPECT_EQ(drives::FreeLabelColor(std::nanf("")), BlueLabel);
-    // The extra 1 goes to the used side of the selected drive.
-    const drives::BarPositions bars = drives::BarPositionsOf(inventory.Query("F:\\"), {});
-    EXPECT_EQ(bars.freeBar, 40);
-    EXPECT_EQ(bars.usedBar, 60);
-    // A volume of 0 bytes gives empty bars, not a percentage that is not a number.
-    system.Fixed("G:\\", 0, 0);
-    EXPECT_EQ(inventory.Query("G:\\").freePercent, 0.0f);
-    EXPECT_EQ(inventory.Query("G:\\").usedBarValue, 0.0f);
-    EXPECT_EQ(drives::BarPosition(NAN), 0);
-
-    // Serial halves overlap for short serials.
+    // Two halves of four hexadecimal digits.
     const std::pair<std::uint32_t, const char*> serials[] = {{0x1A2B3C4D, "1A2B-3C4D"},
-                                                             {0x0A1B2C3D, "A1B2-2C3D"},
-                                                             {0x12345, "1234-2345"},
-                                                             {0xABC, "ABC-ABC"},
-                                                             {0, "0-0"}};
+                                                             {0x0A1B2C3D, "0A1B-2C3D"},
+                                                             {0xABC, "0000-0ABC"},
+                                                             {0, "0000-0000"},
+                                                             {0xFFFFFFFF, "FFFF-FFFF"}};
     for (const auto& [serial, text] : serials)
         EXPECT_EQ(drives::SerialNumberText(serial), std::string("Serial Number: ") + text);
+}
+
+// A drive's free percentage is cut to a whole number and the used one is what
+// it leaves of 100. With a disk quota the size is the user's quota and the free
+// bytes the whole disk's: the free space shown is what the user may use, never
+// more than the size, and nothing wraps around below zero.
+TEST(VolumeFacts, PercentagesAddUpTo100AndAQuotaNeverMakesFreeExceedTheSize) {
+    const struct {
+        std::uint64_t available, total, free; // in hundredths of a GB
+        int freeBar, usedBar;
+        const char *usedText, *freeText;
+    } rows[] = {
+        {0, 10000, 0, 0, 100, "Used: 100.00 GB", "Free: 0.00 GB "},
+        {5000, 10000, 5000, 50, 50, "Used: 50.00 GB", "Free: 50.00 GB "},
+        {10000, 10000, 10000, 100, 0, "Used: 0.00 GB", "Free: 100.00 GB "},
+        {9950, 10000, 9950, 99, 1, "Used: 0.50 GB", "Free: 99.50 GB "},
+        {40600, 100000, 40600, 40, 60, "Used: 594.00 GB", "Free: 406.00 GB "},
+        {0, 0, 0, 0, 0, "Used: 0.00 GB", "Free: 0.00 GB "},
+        {300, 1000, 50000, 30, 70, "Used: 7.00 GB", "Free: 3.00 GB "},   // quota
+        {2000, 1000, 50000, 100, 0, "Used: 0.00 GB", "Free: 10.00 GB "}, // quota, all of it free
+    };
+    for (const auto& row : rows) {
+        FakeVolumeSystem system;
+        system.Fixed("Q:\\", 0, 0).space = {row.available * GiB / 100, row.total * GiB / 100,
+                                            row.free * GiB / 100};
+        const DriveInventory inventory(system);
+        const drives::VolumeFacts facts = inventory.Query("Q:\\");
+        const drives::BarPositions bars = drives::BarPositionsOf(facts, {});
+        EXPECT_EQ((std::vector<int>{bars.freeBar, bars.usedBar}),
+                  (std::vector<int>{row.freeBar, row.usedBar}))
+            << row.freeText;
+        EXPECT_EQ(facts.usedText, row.usedText);
+        EXPECT_EQ(facts.freeText, row.freeText);
+        EXPECT_EQ(inventory.TakeSnapshot().totals.usedGB, facts.usedBytes >> 30) << row.freeText;
+    }
 }
 
 TEST(VolumeFacts, FailedQuestionsKeepWhatWasHeldAndTheSnapshotSavesTheSpaceQuestion) {

@@ -60,7 +60,7 @@ TEST(DriveReport, WorkedExampleByteForByte) {
     FakeVolumeSystem none;
     EXPECT_EQ(Report(none), Head + " -> Number Of Logical Drives: 0\r\n\r\n-> Summary\r\n\r\n"
                                    ". Storage Capacity: 0 GB\r\n. Used: 0 GB (0%)\r\n"
-                                   ". Free: 0 GB (1%)");
+                                   ". Free: 0 GB (0%)");
 }
 
 TEST(DriveReport, AVanishedDriveShowsItsOwnRootAndNoBorrowedFacts) {

@@ -2,6 +2,7 @@
 // Records every shell call as one line of text instead of starting anything.
 #include "base/ShellLauncher.h"
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@ struct RecordingLauncher : base::ShellLauncher {
     std::vector<std::string> calls;
     base::ShellExecuteRequest lastRequest;
     bool executeSucceeds = true;
+    std::set<std::string> existing; // the files that exist
 
     bool Execute(const std::string& verb, const std::string& file, int show) override {
         calls.push_back("Execute " + verb + " [" + file + "] " + std::to_string(show));
@@ -26,6 +28,9 @@ struct RecordingLauncher : base::ShellLauncher {
         calls.push_back("Run [" + commandLine + "] " + std::to_string(show));
         return true;
     }
+    std::string SystemDirectory() override { return "C:\\Program Files\\System32"; }
+    bool FileExists(const std::string& path) override { return existing.count(path) != 0; }
+    void ReportMissingTool(const std::string& path) override { calls.push_back("Missing " + path); }
 };
 
 } // namespace testing_support

@@ -112,6 +112,29 @@ TEST(DriveView, ARefreshWritesOnlyWhatChangedAndFollowsTheSelection) {
     }).DoModal();
 }
 
+// A drive that stops answering (a locked or failing volume) shows its own root
+// and says so, in the view and on the clipboard, never another drive's facts.
+TEST(DriveView, ADriveThatStopsAnsweringShowsItsOwnRootAndSaysSo) {
+    FakeVolumeSystem system;
+    system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM", 0x11112222);
+    system.Fixed("E:\\", 100 * GiB, 60 * GiB, "DATA", 0x33334444).infoFails = true;
+    ViewHost(system, [&](ViewHost& h) {
+        HWND window = h.GetHwnd();
+        ControlOf<CDriveComboBox>(window, IDC_DRIVE_COMBO).Send(CB_SETCURSEL, 1);
+        h.view.ShowSelectedDrive();
+        EXPECT_EQ(TextOf(window, IDC_DRIVE_GROUP), "Logical Drive E:\\");
+        EXPECT_EQ(TextOf(window, IDC_VOLUME_NAME), "The facts of this drive could not be read.");
+        for (int id : {IDC_CAPACITY, IDC_USED, IDC_FREE, IDC_SERIAL, IDC_FILE_SYSTEM,
+                       IDC_MAX_NAME_LENGTH, IDC_SYSTEM_DRIVE})
+            EXPECT_EQ(TextOf(window, id), "") << id;
+        for (int bar : {IDC_FREE_BAR, IDC_USED_BAR})
+            EXPECT_EQ(SendDlgItemMessageA(window, bar, PBM_GETPOS, 0, 0), 0) << bar;
+        EXPECT_EQ(TextOf(window, IDC_TOTAL_CAPACITY), ". Storage Capacity: 200 GB");
+        CDriveFactsClipboard(h, h.view).Copy();
+        EXPECT_EQ(ClipboardText(), "E:\\\r\nThe facts of this drive could not be read.");
+    }).DoModal();
+}
+
 TEST(DriveView, RebuildingTheListKeepsTheSelectedRootWhileItIsListed) {
     FakeVolumeSystem system;
     system.Fixed("C:\\", 100 * GiB, 50 * GiB, "SYSTEM");
@@ -208,7 +231,7 @@ TEST(DriveFormatter, HookPrefillsTheFirstEditOfTheNextActivatedWindowOnlyWhileTh
 
 // Wine's recycle bin is the trash folder of the profile's private home, which
 // the test profile maps to a drive letter.
-TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThenThatItIsEmpty) {
+TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThatItIsEmptyOrThatItFailed) {
     const char* trash = std::getenv("ORBELUNE_TRASH");
     if (trash == nullptr)
         GTEST_SKIP() << "not in a test profile";
@@ -218,8 +241,18 @@ TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThenThatItIsEmpty) {
         std::ofstream(std::string(trash) + "info\\" + file.first + ".trashinfo", std::ios::binary)
             << "[Trash Info]\nPath=/tmp/" << file.first << "\nDeletionDate=2026-12-01T10:00:00\n";
     }
-    EXPECT_EQ(BoxTexts([] { CRecycleBin::Empty(nullptr); }),
-              std::vector<std::string>{"Deleted: 2 elements.\r\nReleased: 3 KB."});
-    EXPECT_EQ(BoxTexts([] { CRecycleBin::Empty(nullptr); }),
-              std::vector<std::string>{"Your Recycle Bin is empty."});
+    CRecycleBin bin;
+    const auto empty = [&] { CRecycleBin::EmptyAndTell(nullptr, bin); };
+    EXPECT_EQ(BoxTexts(empty), std::vector<std::string>{"Deleted: 2 elements.\r\nReleased: 3 KB."});
+    EXPECT_EQ(BoxTexts(empty), std::vector<std::string>{"Your Recycle Bin is empty."});
+    // Bins that the system cannot empty are not reported as emptied.
+    struct Refusing : CRecycleBin {
+        bool EmptyAll() override { return false; }
+    } refusing;
+    std::ofstream(std::string(trash) + "files\\c.bin", std::ios::binary) << "x";
+    std::ofstream(std::string(trash) + "info\\c.bin.trashinfo", std::ios::binary)
+        << "[Trash Info]\nPath=/tmp/c.bin\nDeletionDate=2026-12-01T10:00:00\n";
+    EXPECT_EQ(BoxTexts([&] { CRecycleBin::EmptyAndTell(nullptr, refusing); }),
+              std::vector<std::string>{"The Recycle Bin could not be emptied."});
+    EXPECT_TRUE(bin.EmptyAll());
 }

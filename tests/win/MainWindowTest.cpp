@@ -140,6 +140,24 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
                   0);
         for (int id : {IDOK, IDC_TRANSPARENCY})
             EXPECT_NE(ControlOf<CImageButton>(window, id).GetIcon(), nullptr) << id;
+        // A volume's own names are shown as they are ("R&D", not "RD" with a
+        // mnemonic) and cut with an ellipsis rather than wrapped out of sight.
+        for (int id : {IDC_VOLUME_NAME, IDC_FILE_SYSTEM})
+            EXPECT_EQ(GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) &
+                          (SS_NOPREFIX | SS_ELLIPSISMASK),
+                      SS_NOPREFIX | SS_ENDELLIPSIS)
+                << id;
+        // The system's tools are looked for in the system folder only (this
+        // one has neither the clean-up tool nor the defragmenter).
+        char folder[MAX_PATH] = {};
+        GetSystemDirectoryA(folder, MAX_PATH);
+        EXPECT_EQ(
+            BoxTexts([&] {
+                dialog.Send(WM_COMMAND, ID_CLEAN);
+                dialog.Send(WM_COMMAND, ID_DEFRAG);
+            }),
+            (std::vector<std::string>{std::string(folder) + "\\cleanmgr.exe could not be found.",
+                                      std::string(folder) + "\\dfrgui.exe could not be found."}));
         // The window's background is erased in the window colour; the list draws a
         // drive with its icon, the selected one in the highlight colours.
         Canvas background(20, 20, RGB(1, 2, 3)), item(120, 20, RGB(1, 2, 3));

@@ -89,3 +89,16 @@ inline std::vector<std::string> BoxTexts(const std::function<void()>& show) {
     });
     return texts;
 }
+
+// The text on the clipboard, as another program reads it.
+inline std::string ClipboardText() {
+    std::string text;
+    if (OpenClipboard(nullptr)) {
+        if (HANDLE data = GetClipboardData(CF_TEXT)) {
+            text = static_cast<const char*>(GlobalLock(data));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
