@@ -109,6 +109,9 @@ TEST(ExportTexts, DatesPathsMessagesAndTheClipboardText) {
               "e\r\nCapacity: 60.00 GB\r\nUsed: 40.00 GB\r\n"
               "Free: 20.00 GB \r\nSerial Number: 1A2B-3C4D\r\n"
               "Max Filename Length Support: 255\r\nFile System: NTFS");
+    system.Fixed("E:\\", 60 * GiB, 20 * GiB).infoFails = true;
+    EXPECT_EQ(exports::ClipboardTextFor("E:\\", drives::DriveInventory(system).Query("E:\\")),
+              "E:\\\r\nThe facts of this drive could not be read.");
 }
 
 // Rows of 5 pixels: 15 bytes padded to 16 at 24 bits, 20 at 32 bits; the file
