@@ -43,4 +43,15 @@ bool EndsWithNoCase(const std::string& text, const std::string& suffix) {
     return true;
 }
 
+std::string Utf8Prefix(const std::string& text, std::size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return text;
+    }
+    std::size_t length = maxBytes;
+    while (length > 0 && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+        --length;
+    }
+    return text.substr(0, length);
+}
+
 } // namespace base

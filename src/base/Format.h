@@ -18,4 +18,8 @@ std::string FormatV(const char* format, va_list args);
 
 bool EndsWithNoCase(const std::string& text, const std::string& suffix);
 
+// The longest start of `text` of at most `maxBytes` bytes that does not end
+// inside a UTF-8 character, whose bytes after the first are 10xxxxxx.
+std::string Utf8Prefix(const std::string& text, std::size_t maxBytes);
+
 } // namespace base

@@ -4,26 +4,12 @@
 #include "framework/Application.h"
 #include "framework/Handles.h"
 #include "framework/SystemScopes.h"
+#include "framework/Text.h"
 
 #include <objidl.h>
 #include <shlobj.h>
 
 #include <ctime>
-#include <vector>
-
-namespace {
-
-std::wstring Widen(const std::string& text) {
-    const int length = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.c_str(), -1, nullptr, 0);
-    if (length <= 0) {
-        return std::wstring();
-    }
-    std::vector<wchar_t> buffer(static_cast<std::size_t>(length));
-    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text.c_str(), -1, buffer.data(), length);
-    return std::wstring(buffer.data());
-}
-
-} // namespace
 
 int CShortcut::CreateDriveShortcut(HWND owner, const drives::DriveInventory& inventory,
                                    const std::string& root) {
@@ -62,18 +48,13 @@ bool CShortcut::GetSpecialFolderPath(int folder, std::string& path) {
 int CShortcut::CreateShortcut(const std::string& target, const std::string& name, int folder,
                               const std::string& description, const std::string& iconPath,
                               int iconIndex) {
-    std::string targetPath = target;
-    if (target == "_this") {
-        char own[MAX_PATH] = {};
-        GetModuleFileNameA(nullptr, own, MAX_PATH);
-        targetPath = own;
-    }
+    const std::string targetPath = target == "_this" ? fw::ModuleFileName() : target;
     std::string linkPath;
     if (!GetSpecialFolderPath(folder, linkPath)) {
         return 0;
     }
     linkPath += name + ".lnk";
-    const std::wstring wideLinkPath = Widen(linkPath);
+    const std::wstring wideLinkPath = fw::Widen(linkPath);
     if (wideLinkPath.empty()) {
         return 0;
     }

@@ -19,10 +19,7 @@ MenuEntry Separator() {
 } // namespace
 
 std::string DriveItemText(const char* format, const std::string& root) {
-    std::string text = base::Format(format, root.c_str());
-    if (text.size() > MenuTextCapacity - 1) {
-        text.resize(MenuTextCapacity - 1);
-    }
+    std::string text = base::Utf8Prefix(base::Format(format, root.c_str()), MenuTextCapacity - 1);
     if (!text.empty() && text.back() == '\\') {
         text.pop_back();
     }

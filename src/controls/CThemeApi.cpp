@@ -1,6 +1,7 @@
 #include "controls/CThemeApi.h"
 
 #include "framework/SystemLibrary.h"
+#include "framework/Text.h"
 
 #include <string>
 
@@ -17,18 +18,6 @@ namespace {
 template <typename Function> bool LookUp(const char* name, Function& function) {
     function = fw::SystemFunction<Function>("UXTHEME.DLL", name);
     return function != nullptr;
-}
-
-std::wstring Widen(const char* text) {
-    if (text == nullptr)
-        return std::wstring();
-    const int length = MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, -1, nullptr, 0);
-    if (length <= 0)
-        return std::wstring();
-    std::wstring wide(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_ACP, MB_PRECOMPOSED, text, -1, &wide[0], length);
-    wide.resize(std::size_t(length - 1));
-    return wide;
 }
 
 } // namespace
@@ -51,7 +40,7 @@ bool CThemeApi::Load() {
 CThemeApi::ThemeHandle CThemeApi::OpenThemeData(HWND window, const char* classList) {
     if (!IsLoaded())
         return nullptr;
-    const std::wstring wide = Widen(classList);
+    const std::wstring wide = fw::Widen(classList != nullptr ? classList : "");
     return openThemeData(window, wide.c_str());
 }
 
@@ -72,7 +61,7 @@ bool CThemeApi::DrawThemeText(ThemeHandle theme, HDC dc, int part, int state, co
                               DWORD textFlags, DWORD secondFlags, const RECT* rect) {
     if (!IsLoaded() || theme == nullptr)
         return false;
-    const std::wstring wide = Widen(text);
+    const std::wstring wide = fw::Widen(text != nullptr ? text : "");
     return drawThemeText(theme, dc, part, state, wide.c_str(), int(wide.size()), textFlags,
                          secondFlags, rect) >= 0;
 }

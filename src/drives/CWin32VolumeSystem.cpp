@@ -58,12 +58,18 @@ bool CWin32VolumeSystem::QueryVolumeInformation(const std::string& root,
 }
 
 bool CWin32VolumeSystem::QueryWindowsDirectory(std::string& directory) {
-    char buffer[256] = {};
-    const UINT length = GetWindowsDirectoryA(buffer, sizeof buffer);
-    if (length == 0 || length >= sizeof buffer) {
+    // Asked for its length first: in UTF-8 a folder's name may take more bytes
+    // than it has characters.
+    const UINT needed = GetWindowsDirectoryA(nullptr, 0);
+    if (needed == 0) {
         return false;
     }
-    directory = buffer;
+    std::string buffer(needed, '\0');
+    const UINT length = GetWindowsDirectoryA(&buffer[0], needed);
+    if (length == 0 || length >= needed) {
+        return false;
+    }
+    directory = buffer.substr(0, length);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "export/ClipboardText.h"
 #include "framework/Handles.h"
 #include "framework/SystemScopes.h"
+#include "framework/Text.h"
 
 #include <cstring>
 
@@ -17,12 +18,16 @@ void CDriveFactsClipboard::CopyText(HWND owner, const std::string& text) {
         return;
     }
     EmptyClipboard();
-    fw::GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    // UTF-16 only: a program that asks for 8-bit text gets the system's
+    // conversion into its own code page.
+    const std::wstring wide = fw::Widen(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    fw::GlobalMemory block(GlobalAlloc(GMEM_MOVEABLE, bytes));
     void* memory = block ? GlobalLock(block.Get()) : nullptr;
     if (memory != nullptr) {
-        std::memcpy(memory, text.c_str(), text.size() + 1);
+        std::memcpy(memory, wide.c_str(), bytes);
         GlobalUnlock(block.Get());
-        if (SetClipboardData(CF_TEXT, block.Get()) != nullptr) {
+        if (SetClipboardData(CF_UNICODETEXT, block.Get()) != nullptr) {
             block.Release(); // the clipboard owns it now
         }
     }

@@ -3,9 +3,11 @@
 #include "export/CSaveCommand.h"
 #include "export/DriveReport.h"
 #include "framework/Application.h"
+#include "framework/Text.h"
 
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -33,20 +35,20 @@ void CReportFile::Save() {
         return;
     }
     command.HideOwner();
-    char fileName[MAX_PATH] = {};
+    std::vector<char> fileName(fw::PathBufferSize);
     static const char filter[] = "*.txt\0\0";
     for (;;) {
         OPENFILENAMEA dialog{};
         dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
         dialog.lpstrFilter = filter;
-        dialog.lpstrFile = fileName;
-        dialog.nMaxFile = sizeof fileName;
+        dialog.lpstrFile = fileName.data();
+        dialog.nMaxFile = fw::PathBufferSize;
         if (!CSaveCommand::Ask(dialog)) {
             return;
         }
         // The dialog's own prompt would judge the typed name, not the file
         // that is written, so the question is asked here.
-        const std::string path = exports::ReportPathFor(fileName);
+        const std::string path = exports::ReportPathFor(fileName.data());
         if (fw::MayReplaceFile(owner.GetHwnd(), path)) {
             Write(path);
             return;
@@ -66,7 +68,7 @@ void CReportFile::Write(const std::string& path) {
         header, exports::QueryReportedDrives(inventory, view.FixedDriveList()), snapshot.totals);
     // The summary labels take the colours of the totals just reported.
     view.ColorTotals(snapshot.totals);
-    if (!WriteWholeFile(path, report)) {
+    if (!WriteWholeFile(path, fw::ToUtf8(report))) {
         fw::AppMessageBox(exports::ReportNotWrittenMessage(path), MB_ICONERROR);
         return;
     }

@@ -4,8 +4,10 @@
 #include "export/CSaveCommand.h"
 #include "export/CWindowCapture.h"
 #include "framework/Application.h"
+#include "framework/Text.h"
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -13,21 +15,21 @@ constexpr char SaveTitle[] = "Save screen shot as...";
 
 // Asks for the file; the dialog itself asks before replacing a file.
 bool AskScreenShotPath(HWND owner, std::string& path) {
-    char fileName[MAX_PATH] = {};
+    std::vector<char> fileName(fw::PathBufferSize);
     OPENFILENAMEA dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.lpstrFilter = "*.bmp\0*.bmp\0";
-    dialog.lpstrFile = fileName;
-    dialog.nMaxFile = MAX_PATH;
+    dialog.lpstrFile = fileName.data();
+    dialog.nMaxFile = fw::PathBufferSize;
     dialog.lpstrTitle = SaveTitle;
     dialog.Flags = OFN_OVERWRITEPROMPT;
     dialog.lpstrDefExt = "bmp";
     if (!CSaveCommand::Ask(dialog)) {
         return false;
     }
-    path = exports::ScreenshotPath(fileName);
+    path = exports::ScreenshotPath(fileName.data());
     // The dialog checked the name as typed; ask again when ".bmp" was added to it.
-    return path == fileName || fw::MayReplaceFile(owner, path);
+    return path == fileName.data() || fw::MayReplaceFile(owner, path);
 }
 
 } // namespace

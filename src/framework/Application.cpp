@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 
+#include "framework/Text.h"
 #include "framework/Window.h"
 
 namespace fw {
@@ -10,9 +11,7 @@ Application* theApplication = nullptr;
 } // namespace
 
 std::string ModuleBaseName() {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path);
+    std::string name = ModuleFileName();
     const std::size_t slash = name.find_last_of("\\/");
     if (slash != std::string::npos) {
         name.erase(0, slash + 1);

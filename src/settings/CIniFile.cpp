@@ -1,6 +1,7 @@
 #include "settings/CIniFile.h"
 
 #include "base/Format.h"
+#include "framework/Text.h"
 #include "settings/IniPath.h"
 
 #include <vector>
@@ -16,19 +17,6 @@ CIniFile::CIniFile(const std::string& file, const std::string& sectionName)
         section = ApplicationName();
 }
 
-std::string CIniFile::ModuleFileName() {
-    // Grows the buffer instead of cutting a long program path short.
-    std::vector<char> buffer(MAX_PATH + 1);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), DWORD(buffer.size()));
-        if (length == 0)
-            return std::string();
-        if (length < buffer.size() - 1 || buffer.size() > 32768)
-            return std::string(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
 std::string CIniFile::CurrentDirectoryPath() {
     const DWORD needed = GetCurrentDirectoryA(0, nullptr);
     if (needed == 0)
@@ -41,15 +29,16 @@ std::string CIniFile::CurrentDirectoryPath() {
 }
 
 std::string CIniFile::ApplicationName() {
-    return settings::SplitPath(ModuleFileName()).baseName;
+    return settings::SplitPath(fw::ModuleFileName()).baseName;
 }
 
 std::string CIniFile::DefaultFilePath(bool useModuleFolder) {
-    return settings::DefaultFilePath(ModuleFileName(), CurrentDirectoryPath(), useModuleFolder);
+    return settings::DefaultFilePath(fw::ModuleFileName(), CurrentDirectoryPath(), useModuleFolder);
 }
 
 std::string CIniFile::QualifyPath(const std::string& path, bool useModuleFolder) {
-    return settings::QualifyPath(path, ModuleFileName(), CurrentDirectoryPath(), useModuleFolder);
+    return settings::QualifyPath(path, fw::ModuleFileName(), CurrentDirectoryPath(),
+                                 useModuleFolder);
 }
 
 std::string CIniFile::GetString(const char* key, const char* sectionName,

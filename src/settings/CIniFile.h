@@ -16,7 +16,6 @@ class CIniFile {
 
     static std::string DefaultFilePath(bool useModuleFolder);
     static std::string QualifyPath(const std::string& path, bool useModuleFolder);
-    static std::string ModuleFileName();
     static std::string CurrentDirectoryPath();
     static std::string ApplicationName();
 

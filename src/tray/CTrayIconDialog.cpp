@@ -1,5 +1,6 @@
 #include "tray/CTrayIconDialog.h"
 
+#include "base/Format.h"
 #include "framework/Application.h"
 
 #include <cstring>
@@ -53,8 +54,9 @@ HICON CTrayIconDialog::SetTrayIcon(UINT iconId) {
 }
 
 void CTrayIconDialog::SetTrayTip(const char* text) {
-    std::strncpy(iconData.szTip, text, sizeof iconData.szTip - 1);
-    iconData.szTip[sizeof iconData.szTip - 1] = '\0';
+    // The first version of the record holds 63 bytes of tip, never part of a character.
+    const std::string tip = base::Utf8Prefix(text, sizeof iconData.szTip - 1);
+    std::memcpy(iconData.szTip, tip.c_str(), tip.size() + 1);
     iconData.uFlags |= NIF_TIP;
 }
 

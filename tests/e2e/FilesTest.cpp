@@ -98,16 +98,12 @@ TEST(TwoDrives_Clipboard, CopyingWhileAnotherProgramHoldsItLeavesItsText) {
     app.Quit();
 }
 
+// Answered No, or confirmed with a name the file system refuses (reported),
+// the label stays; an accepted name is checked with the names in any script.
 TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {
-    const struct {
-        const char* typed;
-        int answer;
-        const char* label; // after it; nullptr: unchanged
-    } rows[] = {
-        {"IGNORED", IDNO, nullptr}, {"TWO\rLINES", IDYES, nullptr}, {"ARCHIVE", IDYES, "ARCHIVE"}};
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.typed);
-        const std::string label = row.label ? row.label : LabelOf("E:\\");
+    for (const auto& [typed, answer] : {std::pair{"IGNORED", IDNO}, {"TWO\rLINES", IDYES}}) {
+        SCOPED_TRACE(typed);
+        const std::string label = LabelOf("E:\\");
         App app;
         ASSERT_NE(app.window, nullptr);
         app.SelectDrive(1);
@@ -120,25 +116,23 @@ TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {
         GetWindowRect(app.window, &outer);
         EXPECT_NEAR(inner.left + inner.right, outer.left + outer.right, 2) << "centred";
         EXPECT_NEAR(inner.top + inner.bottom, outer.top + outer.bottom, 2);
-        for (const char c : std::string(row.typed))
+        for (const char c : std::string(typed))
             Post(GetDlgItem(box, IDC_INPUT_EDIT), WM_CHAR, static_cast<unsigned char>(c));
         ClickButton(box, IDOK);
         ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
-        EXPECT_EQ(AnswerMessageBox(app.Id(), row.answer),
-                  "Volume Name \"" + std::regex_replace(row.typed, std::regex("\r"), "\r\n") +
+        EXPECT_EQ(AnswerMessageBox(app.Id(), answer),
+                  "Volume Name \"" + std::regex_replace(typed, std::regex("\r"), "\r\n") +
                       "\" will be apply to E:\\\nConfirm ?");
-        // A confirmed name that the file system refuses is reported.
         EXPECT_EQ(AnswerMessageBox(app.Id(), IDOK, 1000),
-                  row.answer == IDYES && !row.label
-                      ? "The volume name of E:\\ could not be changed."
-                      : "");
-        EXPECT_TRUE(WaitUntil([&] { return LabelOf("E:\\") == label; }, 3000)) << LabelOf("E:\\");
+                  answer == IDYES ? "The volume name of E:\\ could not be changed." : "");
+        EXPECT_EQ(LabelOf("E:\\"), label);
         app.Quit();
     }
 }
 
-// On the desktop, named after the drive's label, for the link parser; a file
-// of that name is replaced only when the user says so.
+// On the desktop, named after the drive's label (the link parser reads one
+// back with the names in any script); a file of that name is replaced only
+// when the user says so.
 TEST(Tools_Shortcut, LinksToTheDriveNamedAfterTheLabelAskingBeforeReplacingAFile) {
     const std::string link = Env("USERPROFILE") + "\\Desktop\\SYSTEM.lnk";
     App app;
@@ -151,8 +145,5 @@ TEST(Tools_Shortcut, LinksToTheDriveNamedAfterTheLabelAskingBeforeReplacingAFile
         EXPECT_TRUE(Send(app.window, WM_NULL).has_value()); // the command has ended
         EXPECT_EQ(ReadFileBytes(link) == "the user's own file", answer == IDNO);
     }
-    const std::string info = RunHostTool("lnkinfo", link);
-    EXPECT_NE(info.find("Local path\t\t\t: C:\\\n"), std::string::npos) << info;
-    EXPECT_NE(info.find("Description\t\t\t: Shortcut created on "), std::string::npos) << info;
     app.Quit();
 }

@@ -30,6 +30,24 @@ constexpr WPARAM kTrayIconId = 1;
 constexpr const char* kSystemFacts = "C:\\\r\nVolume Name: SYSTEM\r\n";
 constexpr const char* kWritten = "File correctly written.\nDo you want to open it ?";
 
+// The driver keeps texts and paths in UTF-8, whatever its own code page, and
+// talks to the program and the files through the system's UTF-16 functions.
+inline std::wstring Wide(const std::string& utf8) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, nullptr, 0);
+    std::wstring wide(std::size_t(length > 0 ? length : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+inline std::string Utf8(const std::wstring& wide) {
+    const int length =
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(std::size_t(length > 0 ? length : 1), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], length, nullptr, nullptr);
+    utf8.resize(utf8.size() - 1);
+    return utf8;
+}
+
 // Polls the condition every 20 ms until it holds or the time is up.
 inline bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kTimeoutMs) {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;
@@ -56,9 +74,11 @@ inline bool Post(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0
 }
 
 inline std::string ItemText(HWND dialog, int controlId) {
-    char text[4096] = "";
-    Send(GetDlgItem(dialog, controlId), WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
+    wchar_t text[4096] = L"";
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(GetDlgItem(dialog, controlId), WM_GETTEXT, 4096, LPARAM(text),
+                        SMTO_ABORTIFHUNG, kTimeoutMs, &copied);
+    return Utf8(text);
 }
 
 // A visible top-level window of the process that `accept` takes.
@@ -136,14 +156,19 @@ inline bool SaveFileAs(DWORD processId, const std::string& fileName) {
            Post(dialog, WM_COMMAND, IDOK);
 }
 
-// CF_TEXT on the clipboard; "" when there is none or it cannot be opened.
-inline std::string ClipboardText() {
+// The clipboard's text, in UTF-8 from its UTF-16 format, or as the bytes of
+// CF_TEXT (in this program's code page); "" when there is none.
+inline std::string ClipboardText(UINT format = CF_UNICODETEXT) {
     std::string text;
     if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000))
         return text;
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const auto* chars = static_cast<const char*>(GlobalLock(data)))
-            text.assign(chars, strnlen(chars, GlobalSize(data)));
+    if (HANDLE data = GetClipboardData(format)) {
+        if (const void* chars = GlobalLock(data)) {
+            if (format == CF_UNICODETEXT)
+                text = Utf8(static_cast<const wchar_t*>(chars));
+            else
+                text = static_cast<const char*>(chars);
+        }
         GlobalUnlock(data);
     }
     CloseClipboard();
@@ -165,8 +190,15 @@ inline void WithClipboardHeld(const std::string& text, const std::function<void(
 
 // The file's bytes; "<none>" when it cannot be read.
 inline std::string ReadFileBytes(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return file ? std::string(std::istreambuf_iterator<char>(file), {}) : "<none>";
+    std::FILE* file = _wfopen(Wide(path).c_str(), L"rb");
+    if (file == nullptr)
+        return "<none>";
+    std::string bytes;
+    char block[4096];
+    for (std::size_t read; (read = std::fread(block, 1, sizeof block, file)) > 0;)
+        bytes.append(block, read);
+    std::fclose(file);
+    return bytes;
 }
 
 inline std::string Env(const char* name) {
@@ -228,11 +260,11 @@ inline DWORD RunProgram(std::string commandLine, DWORD timeoutMs = kTimeoutMs) {
 // program is ended, if it still runs, with the object.
 struct App {
     explicit App(const std::string& exe = Env("ORBELUNE_EXE"), const std::string& cwd = "") {
-        std::string commandLine = "\"" + exe + "\"";
-        STARTUPINFOA startup{};
+        std::wstring commandLine = L"\"" + Wide(exe) + L"\"";
+        STARTUPINFOW startup{};
         startup.cb = sizeof startup;
-        if (CreateProcessA(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                           cwd.empty() ? nullptr : cwd.c_str(), &startup, &process))
+        if (CreateProcessW(Wide(exe).c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                           nullptr, cwd.empty() ? nullptr : Wide(cwd).c_str(), &startup, &process))
             CloseHandle(process.hThread);
         window = FindWindowOf(Id(), kDialogClass, "Orbelune");
     }

@@ -34,6 +34,8 @@ TEST(ContextMenuText, DriveItemsNameTheRootLosingOnlyABackslashAtTheVeryEnd) {
                   std::min<std::size_t>(length, 259u));
     }
     EXPECT_EQ(commands::DriveItemText("%s", std::string(258, 'x') + "\\x"), std::string(258, 'x'));
+    EXPECT_EQ(commands::DriveItemText("%s", std::string(258, 'x') + "é"), std::string(258, 'x'))
+        << "never half a character";
 }
 
 TEST(DriveCommands, DriveNumbersLabelsAndShortcutNames) {
@@ -60,6 +62,8 @@ TEST(DriveCommands, DriveNumbersLabelsAndShortcutNames) {
         {"COM0", "COM0"},
         {"CONSOLE", "CONSOLE"},
         {"AUX1", "AUX1"},
+        {"Диск Ω 数据", "Диск Ω 数据"}, // any script is kept
+        {"Данные/2024:", "Данные_2024_"},
     };
     for (const auto& [label, name] : names)
         EXPECT_EQ(ShortcutName(label, "C:\\"), name) << label;

@@ -90,12 +90,15 @@ inline std::vector<std::string> BoxTexts(const std::function<void()>& show) {
     return texts;
 }
 
-// The text on the clipboard, as another program reads it.
+// The clipboard's UTF-16 text in UTF-8, as another program reads it.
 inline std::string ClipboardText() {
     std::string text;
     if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            text = static_cast<const char*>(GlobalLock(data));
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            const auto* wide = static_cast<const wchar_t*>(GlobalLock(data));
+            text.resize(std::size_t(4 * lstrlenW(wide) + 1));
+            text.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, wide, -1, &text[0],
+                                                        int(text.size()), nullptr, nullptr) - 1));
             GlobalUnlock(data);
         }
         CloseClipboard();

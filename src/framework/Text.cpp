@@ -1,0 +1,49 @@
+#include "framework/Text.h"
+
+#include <vector>
+
+namespace fw {
+
+std::wstring Widen(const std::string& text) {
+    // Flags 0: the UTF-8 code page refuses any other.
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+    if (length > 0) {
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
+                            length);
+    }
+    return wide;
+}
+
+std::string ToUtf8(const std::string& text) {
+    if (GetACP() == CP_UTF8) {
+        return text;
+    }
+    const std::wstring wide = Widen(text);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0) {
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0],
+                            length, nullptr, nullptr);
+    }
+    return utf8;
+}
+
+std::string ModuleFileName() {
+    // Grows the buffer instead of cutting a long program path short.
+    std::vector<char> buffer(PathBufferSize);
+    for (;;) {
+        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), DWORD(buffer.size()));
+        if (length == 0) {
+            return std::string();
+        }
+        if (length < buffer.size() - 1 || buffer.size() > 32768 * 4) {
+            return std::string(buffer.data(), length);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+} // namespace fw
