@@ -34,6 +34,7 @@
 #define IDI_TRANSPARENCY 1056
 
 // Controls of the main window (template 102)
+#define IDC_DRIVE_LABEL 1060 // the drive list's name for screen readers, never drawn
 #define IDC_DRIVE_COMBO 1000
 #define IDC_VOLUME_NAME 1001
 #define IDC_CAPACITY 1002

@@ -7,6 +7,7 @@
 #include "commands/CVolumeRename.h"
 #include "commands/ShellActions.h"
 #include "controls/CAboutDialog.h"
+#include "controls/CColorScheme.h"
 #include "export/CWindowCapture.h"
 #include "framework/Application.h"
 #include "framework/Dpi.h"
@@ -14,6 +15,7 @@
 #include "Version.h"
 #include "resource.h"
 
+#include <algorithm>
 #include <dbt.h>
 #include <mmsystem.h>
 #include <shlwapi.h>
@@ -65,6 +67,8 @@ const fw::MessageMap& CMainDialog::Messages() {
         fw::OnCommand<&CMainDialog::OnTrayExit>(ID_TRAY_EXIT),
         fw::OnMessage<&CMainDialog::OnAfterInit>(AfterInitMessage),
         fw::OnMessage<&CMainDialog::OnDeviceChange>(WM_DEVICECHANGE),
+        fw::OnMessage<&CMainDialog::OnColorsChanged>(WM_SYSCOLORCHANGE),
+        fw::OnMessage<&CMainDialog::OnColorsChanged>(WM_SETTINGCHANGE),
     };
     static const fw::MessageMap map(entries, &CTrayIconDialog::Messages());
     return map;
@@ -164,6 +168,7 @@ void CMainDialog::SetUpControls() {
     exitButton.SetText("Exit");
     exitButton.SetIcon(IDI_EXIT, 1);
     transparencyButton.SetIcon(IDI_TRANSPARENCY, 0);
+    transparencyButton.SetAccessibleName("Transparency");
     transparencyButton.EnableTheme(true);
 
     balloonTip.Create(GetHwnd());
@@ -180,9 +185,17 @@ bool CMainDialog::PreTranslateMessage(MSG& message) {
             OnCopyToClipboard();
         }
     }
-    // The dialog manager's keyboard handling is left out on purpose: keys go
-    // to the focused control only (Tab and Escape do nothing here).
-    return false;
+    // Shift+F10 opens the menu from every control: a drop-down list keeps
+    // its system keys to itself on some systems.
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F10 && GetKeyState(VK_SHIFT) < 0 &&
+        (HIWORD(message.lParam) & KF_ALTDOWN) == 0) {
+        SendMessageA(GetHwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(message.hwnd),
+                     MAKELPARAM(-1, -1));
+        return true;
+    }
+    // Of the dialog manager's keys only Tab is taken: Escape does not close
+    // the window, and Enter and Space reach the focused control only.
+    return MoveFocusOnTab(message);
 }
 
 LRESULT CMainDialog::OnSysCommand(WPARAM wParam, LPARAM lParam) {
@@ -254,7 +267,8 @@ LRESULT CMainDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {
 }
 
 BOOL CMainDialog::PaintBackground(HDC dc) {
-    return background.Paint(GetHwnd(), dc, GetSysColor(COLOR_WINDOW), CurrentDpi());
+    return background.Paint(GetHwnd(), dc, controls::ColorOf(base::ColorUse::Background),
+                            CurrentDpi());
 }
 
 LRESULT CMainDialog::OnCtlColor(WPARAM, LPARAM) {
@@ -262,9 +276,39 @@ LRESULT CMainDialog::OnCtlColor(WPARAM, LPARAM) {
 }
 
 LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM lParam) {
-    CContextMenu::Track(GetHwnd(), POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)},
-                        SelectedDriveRoot(), CurrentDpi());
+    POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    if (at.x == -1 && at.y == -1) {
+        at = KeyboardMenuPoint();
+    }
+    CContextMenu::Track(GetHwnd(), at, SelectedDriveRoot(), CurrentDpi());
     return 0;
+}
+
+POINT CMainDialog::KeyboardMenuPoint() const {
+    // The lower-left corner of the control that has the focus, or the
+    // client area's top-left corner; on the window in either case.
+    HWND self = GetHwnd();
+    HWND focus = GetFocus();
+    POINT at{0, 0};
+    if (focus != nullptr && IsChild(self, focus)) {
+        RECT control{};
+        GetWindowRect(focus, &control);
+        at = POINT{control.left, control.bottom};
+    } else {
+        ClientToScreen(self, &at);
+    }
+    RECT window{};
+    GetWindowRect(self, &window);
+    at.x = std::max(window.left, std::min(at.x, window.right - 1));
+    at.y = std::max(window.top, std::min(at.y, window.bottom - 1));
+    return at;
+}
+
+LRESULT CMainDialog::OnColorsChanged(WPARAM, LPARAM) {
+    driveView.ApplyColorScheme();
+    ShowSelectedDrive();
+    RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return Default();
 }
 
 void CMainDialog::RunAboutBox() {

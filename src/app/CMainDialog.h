@@ -89,6 +89,10 @@ class CMainDialog : public CTrayIconDialog {
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     LRESULT OnAfterInit(WPARAM wParam, LPARAM lParam);
     LRESULT OnDeviceChange(WPARAM wParam, LPARAM lParam);
+    // The system's colours changed (high contrast switched on or off).
+    LRESULT OnColorsChanged(WPARAM wParam, LPARAM lParam);
+    // Where the context menu opens when the keyboard asked for it.
+    POINT KeyboardMenuPoint() const;
     // The window moved to a monitor of another DPI (wParam) and is to take the
     // rectangle the system suggests (lParam).
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);

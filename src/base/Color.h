@@ -19,10 +19,40 @@ constexpr unsigned BlueOf(Color c) {
     return (c >> 16) & 0xFFu;
 }
 
-namespace colors {
-// The colours of the rules that warn about space.
-constexpr Color Red = Rgb(255, 0, 0);
-constexpr Color MediumBlue = Rgb(0, 0, 205);
-} // namespace colors
+// What a colour on the screen stands for. Out of high contrast each has the
+// program's own colour, or the system's where the window takes that; in high
+// contrast each gives way to the system colour of its kind, and the warnings
+// take the highlight colour, which the scheme keeps distinct from plain text.
+enum class ColorUse {
+    Text,                // plain text
+    Title,               // the group titles: dark blue
+    Figure,              // the capacities: brick red
+    Fine,                // enough free space, the system drive: blue
+    Warning,             // little free space, much used: red
+    Background,          // the window's background and its labels'
+    AboutBackground,     // a very light green
+    AboutText,           // black
+    BarStart,            // the gradient's first colour
+    BarEnd,              // and its last
+    BarTextOnBar,        // a bar's text over its filled part
+    BarTextOnBackground, // and beyond it
+    Frame,               // the black frames of a selected menu row or focused button
+};
+
+// The system colours that the program's colours give way to.
+struct SystemColors {
+    Color windowText = 0;
+    Color window = 0;
+    Color highlight = 0;
+    Color highlightText = 0;
+    Color buttonText = 0;
+};
+
+struct ColorScheme {
+    bool highContrast = false;
+    SystemColors system;
+};
+
+Color ColorFor(ColorUse use, const ColorScheme& scheme);
 
 } // namespace base

@@ -2,6 +2,7 @@
 
 #include "Version.h"
 #include "base/Dpi.h"
+#include "controls/CColorScheme.h"
 #include "framework/Dpi.h"
 #include "resource.h"
 
@@ -39,6 +40,8 @@ CAboutDialog::CAboutDialog(base::ShellLauncher& launcher) noexcept
 const fw::MessageMap& CAboutDialog::Messages() {
     static const fw::MessageEntry entries[] = {
         fw::OnMessage<&CAboutDialog::OnEraseBkgnd>(WM_ERASEBKGND),
+        fw::OnMessage<&CAboutDialog::OnColorsChanged>(WM_SYSCOLORCHANGE),
+        fw::OnMessage<&CAboutDialog::OnColorsChanged>(WM_SETTINGCHANGE),
         fw::OnMessageRange<&CAboutDialog::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
         fw::OnCommand<&CAboutDialog::OnVisitHomePage>(IDC_HOMEPAGE),
     };
@@ -67,14 +70,14 @@ BOOL CAboutDialog::OnInitDialog() {
                                 FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                 DEFAULT_QUALITY, DEFAULT_PITCH, "Tahoma"));
     aboutLabel.SubclassDlgItem(IDC_ABOUT_TEXT, self);
-    aboutLabel.SetLabelTextColor(AboutTextColor);
     aboutLabel.Send(WM_SETFONT, WPARAM(aboutFont.Get()), TRUE);
-    aboutLabel.SetLabelBkColor(AboutBkColor);
+    ApplyColorScheme();
     aboutLabel.SetText(AboutText());
     GrowToText(aboutLabel.GetHwnd(), aboutFont.Get(), AboutText());
 
     homePageButton.EnableTheme(true);
     homePageButton.SetIcon(IDI_HOMEPAGE, 0);
+    homePageButton.SetAccessibleName("Orbelune home page");
 
     balloonTip.Create(self);
     balloonTip.delay = 700;
@@ -84,12 +87,25 @@ BOOL CAboutDialog::OnInitDialog() {
 
 bool CAboutDialog::PreTranslateMessage(MSG& message) {
     balloonTip.RelayEvent(message);
-    // No dialog-manager keys: Escape does not close the box, keys reach the focused button.
-    return false;
+    // Of the dialog manager's keys only Tab is taken: Escape does not close
+    // the box, and the other keys reach the focused button.
+    return MoveFocusOnTab(message);
 }
 
 BOOL CAboutDialog::PaintBackground(HDC dc) {
-    return background.Paint(GetHwnd(), dc, AboutBkColor, fw::WindowDpi(GetHwnd()));
+    return background.Paint(GetHwnd(), dc, controls::ColorOf(base::ColorUse::AboutBackground),
+                            fw::WindowDpi(GetHwnd()));
+}
+
+void CAboutDialog::ApplyColorScheme() {
+    aboutLabel.SetLabelTextColor(controls::ColorOf(base::ColorUse::AboutText));
+    aboutLabel.SetLabelBkColor(controls::ColorOf(base::ColorUse::AboutBackground));
+}
+
+LRESULT CAboutDialog::OnColorsChanged(WPARAM, LPARAM) {
+    ApplyColorScheme();
+    RedrawWindow(GetHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    return Default();
 }
 
 LRESULT CAboutDialog::OnEraseBkgnd(WPARAM wParam, LPARAM) {

@@ -13,8 +13,6 @@
 
 class CAboutDialog : public CTrayIconDialog {
   public:
-    static constexpr COLORREF AboutBkColor = RGB(250, 255, 250);
-    static constexpr COLORREF AboutTextColor = RGB(0, 0, 0);
     static constexpr const char* HomePageAddress = "https://orbelune.example.org/";
 
     // The home-page button opens its address through `launcher`.
@@ -34,6 +32,9 @@ class CAboutDialog : public CTrayIconDialog {
     virtual BOOL PaintBackground(HDC dc);
 
     LRESULT OnEraseBkgnd(WPARAM wParam, LPARAM lParam);
+    // The system's colours changed (high contrast switched on or off).
+    LRESULT OnColorsChanged(WPARAM wParam, LPARAM lParam);
+    void ApplyColorScheme();
     LRESULT OnCtlColor(WPARAM wParam, LPARAM lParam);
     void OnVisitHomePage();
 

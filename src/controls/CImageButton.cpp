@@ -2,6 +2,7 @@
 
 #include "base/Dpi.h"
 #include "controls/ButtonLayout.h"
+#include "controls/CColorScheme.h"
 #include "controls/COffscreenDC.h"
 #include "framework/Dpi.h"
 #include "framework/Handles.h"
@@ -67,6 +68,11 @@ void CImageButton::SetDpi(int newDpi) {
         SetIcon(iconId, iconPlacement);
     else
         Redraw();
+}
+
+void CImageButton::SetAccessibleName(const std::string& name) {
+    captionDrawn = false;
+    SetText(name);
 }
 
 void CImageButton::EnableTheme(bool enable) {
@@ -212,7 +218,7 @@ void CImageButton::DrawItem(const DRAWITEMSTRUCT& item) {
     RECT frame = itemRect;
     DrawBackground(dc, frame, pressed, focused, themed);
 
-    const std::string caption = GetText();
+    const std::string caption = captionDrawn ? GetText() : std::string();
     UINT textFlags = DT_VCENTER | DT_WORDBREAK | DT_SINGLELINE;
     if (!icon)
         textFlags |= DT_CENTER;
@@ -251,7 +257,7 @@ void CImageButton::DrawBackground(HDC dc, RECT& frame, bool pressed, bool focuse
         return;
     }
     if (focused) {
-        fw::Brush black(CreateSolidBrush(RGB(0, 0, 0)));
+        fw::Brush black(CreateSolidBrush(controls::ColorOf(base::ColorUse::Frame)));
         FrameRect(dc, &frame, black.Get());
         InflateRect(&frame, -1, -1);
     }

@@ -21,6 +21,9 @@ class CImageButton : public COwnerDrawButton {
     // of SetIcon loaded again at that DPI.
     void SetDpi(int dpi);
     void EnableTheme(bool enable);
+    // The button's name for screen readers, as its window text, never drawn:
+    // an icon-only button keeps its look.
+    void SetAccessibleName(const std::string& name);
     bool IsThemed() const;
 
     HICON GetIcon() const noexcept { return icon.Get(); }
@@ -55,6 +58,7 @@ class CImageButton : public COwnerDrawButton {
     int iconPlacement = 1;
     bool keyPressPending = false;
     bool themeEnabled = true;
+    bool captionDrawn = true;
     int iconId = 0;
     int dpi = 0;
 };

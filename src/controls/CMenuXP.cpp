@@ -1,6 +1,7 @@
 #include "controls/CMenuXP.h"
 
 #include "base/Dpi.h"
+#include "controls/CColorScheme.h"
 #include "controls/MenuXPLayout.h"
 #include "framework/Dpi.h"
 
@@ -36,7 +37,7 @@ CMenuXP::CMenuXP()
     : backgroundColour(GetSysColor(COLOR_MENU)), selectionColour(GetSysColor(COLOR_HIGHLIGHT)),
       textColour(GetSysColor(COLOR_MENUTEXT)), selectedTextColour(GetSysColor(COLOR_HIGHLIGHTTEXT)),
       disabledTextColour(GetSysColor(COLOR_GRAYTEXT)), iconAreaColour(backgroundColour),
-      dpi(fw::SystemDpi()) {
+      frameColor(ColorOf(base::ColorUse::Frame)), dpi(fw::SystemDpi()) {
     const LOGFONTA font = MenuLogFont();
     menuFont.Reset(CreateFontIndirectA(&font));
 }
@@ -186,7 +187,8 @@ void CMenuXP::DrawBackground(HDC dc, RECT rect, bool selected, bool disabled) {
     const bool flat = style == MenuStyleFlat;
     FillRectangle(dc, rect, selected && (!disabled || !flat) ? selectionColour : backgroundColour);
     if (flat && selected && !disabled) {
-        fw::SelectGuard pen(dc, GetStockObject(BLACK_PEN));
+        const fw::Pen frame(CreatePen(PS_SOLID, 1, frameColor));
+        fw::SelectGuard pen(dc, frame.Get());
         fw::SelectGuard brush(dc, GetStockObject(HOLLOW_BRUSH));
         Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
     }
@@ -253,7 +255,7 @@ void CMenuXP::DrawIconSilhouette(HDC dc, RECT rect, HICON icon, bool shadowOnly)
 void CMenuXP::DrawCheckMark(HDC dc, RECT rect, bool) {
     MenuPoint tick[3];
     CheckMarkPoints(ToMenuRect(rect), dpi, tick);
-    const fw::Pen pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));
+    const fw::Pen pen(CreatePen(PS_SOLID, 1, frameColor));
     fw::SelectGuard select(dc, pen.Get());
     for (int lower = 0; lower < base::Scale(CheckMarkStrokes, dpi); ++lower) {
         POINT points[3];

@@ -59,6 +59,7 @@ class CMenuXP : public fw::Menu {
     COLORREF selectedTextColour;
     COLORREF disabledTextColour;
     COLORREF iconAreaColour;
+    COLORREF frameColor; // of a selected row in the flat look, and of a tick
 
   private:
     bool Append(UINT flags, UINT_PTR idOrSubmenu, std::unique_ptr<CMenuXPItem> item);

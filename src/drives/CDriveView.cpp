@@ -1,6 +1,7 @@
 #include "drives/CDriveView.h"
 
 #include "base/Color.h"
+#include "controls/CColorScheme.h"
 #include "base/Dpi.h"
 #include "framework/Application.h"
 #include "framework/Dpi.h"
@@ -12,12 +13,6 @@
 
 namespace drives {
 namespace {
-
-// The fixed colours of the window's look.
-constexpr COLORREF DarkBlue = RGB(25, 25, 112);
-constexpr COLORREF BrickRed = RGB(178, 34, 34);
-constexpr COLORREF BarStart = RGB(173, 216, 230);
-constexpr COLORREF BarEnd = RGB(165, 42, 42);
 
 // `height` is the cell height in pixels at the view's DPI.
 HFONT CreateBoldFont(const char* face, int height) {
@@ -67,22 +62,16 @@ void CDriveView::SetUp() {
 
     CreateFonts();
 
-    for (CGradientTextBar* bar : {&freeBar, &usedBar, &totalFreeBar, &totalUsedBar}) {
-        bar->bkColor = GetSysColor(COLOR_WINDOW);
+    for (CGradientTextBar* bar : Bars()) {
         bar->SetTextFormat("%d%%", TGB_TEXT_PERCENT);
         bar->ModifyStyle(0, TGB_GRADIENT_ON_BAR, SWP_FRAMECHANGED);
-        bar->SetGradientColors(BarStart, BarEnd);
         bar->Send(PBM_SETRANGE, 0, MAKELPARAM(0, 100));
     }
-
     for (const LabelStyle& entry : LabelStyles()) {
         entry.label.SubclassDlgItem(entry.id, dialog);
-        if (entry.textColor != CColorLabel::SystemColor) {
-            entry.label.SetLabelTextColor(entry.textColor);
-        }
         entry.label.Send(WM_SETFONT, reinterpret_cast<WPARAM>(entry.font.Get()), TRUE);
-        entry.label.SetLabelBkColor(GetSysColor(COLOR_WINDOW));
     }
+    ApplyColorScheme();
     summaryGroupLabel.SetText("Summary");
 
     summaryBitmap.Reset(LoadBitmapA(fw::ResourceInstance(), MAKEINTRESOURCEA(IDB_SUMMARY)));
@@ -90,24 +79,49 @@ void CDriveView::SetUp() {
 }
 
 std::array<CDriveView::LabelStyle, 14> CDriveView::LabelStyles() {
-    constexpr COLORREF Unset = CColorLabel::SystemColor;
-    const COLORREF windowText = GetSysColor(COLOR_WINDOWTEXT);
+    using base::ColorUse;
+    const std::optional<ColorUse> byRule; // coloured by ShowSelectedDrive
     return {{
-        {driveGroupLabel, IDC_DRIVE_GROUP, DarkBlue, groupFont},
-        {volumeNameLabel, IDC_VOLUME_NAME, BrickRed, titleFont},
-        {systemDriveLabel, IDC_SYSTEM_DRIVE, Unset, labelFont},
-        {summaryGroupLabel, IDC_SUMMARY_GROUP, DarkBlue, titleFont},
-        {driveCountLabel, IDC_DRIVE_COUNT, windowText, labelFont},
-        {totalCapacityLabel, IDC_TOTAL_CAPACITY, BrickRed, labelFont},
-        {totalFreeLabel, IDC_TOTAL_FREE, Unset, labelFont},
-        {totalUsedLabel, IDC_TOTAL_USED, Unset, labelFont},
-        {freeLabel, IDC_FREE, Unset, labelFont},
-        {usedLabel, IDC_USED, windowText, labelFont},
-        {capacityLabel, IDC_CAPACITY, windowText, labelFont},
-        {maxNameLengthLabel, IDC_MAX_NAME_LENGTH, windowText, labelFont},
-        {fileSystemLabel, IDC_FILE_SYSTEM, windowText, labelFont},
-        {serialLabel, IDC_SERIAL, windowText, labelFont},
+        {driveGroupLabel, IDC_DRIVE_GROUP, ColorUse::Title, groupFont},
+        {volumeNameLabel, IDC_VOLUME_NAME, ColorUse::Figure, titleFont},
+        {systemDriveLabel, IDC_SYSTEM_DRIVE, byRule, labelFont},
+        {summaryGroupLabel, IDC_SUMMARY_GROUP, ColorUse::Title, titleFont},
+        {driveCountLabel, IDC_DRIVE_COUNT, ColorUse::Text, labelFont},
+        {totalCapacityLabel, IDC_TOTAL_CAPACITY, ColorUse::Figure, labelFont},
+        {totalFreeLabel, IDC_TOTAL_FREE, byRule, labelFont},
+        {totalUsedLabel, IDC_TOTAL_USED, byRule, labelFont},
+        {freeLabel, IDC_FREE, byRule, labelFont},
+        {usedLabel, IDC_USED, ColorUse::Text, labelFont},
+        {capacityLabel, IDC_CAPACITY, ColorUse::Text, labelFont},
+        {maxNameLengthLabel, IDC_MAX_NAME_LENGTH, ColorUse::Text, labelFont},
+        {fileSystemLabel, IDC_FILE_SYSTEM, ColorUse::Text, labelFont},
+        {serialLabel, IDC_SERIAL, ColorUse::Text, labelFont},
     }};
+}
+
+std::array<CGradientTextBar*, 4> CDriveView::Bars() {
+    return {&freeBar, &usedBar, &totalFreeBar, &totalUsedBar};
+}
+
+void CDriveView::ApplyColorScheme() {
+    using base::ColorUse;
+    scheme = controls::CurrentColorScheme();
+    for (CGradientTextBar* bar : Bars()) {
+        bar->bkColor = base::ColorFor(ColorUse::Background, scheme);
+        bar->SetGradientColors(base::ColorFor(ColorUse::BarStart, scheme),
+                               base::ColorFor(ColorUse::BarEnd, scheme));
+        bar->textColorOnBar = base::ColorFor(ColorUse::BarTextOnBar, scheme);
+        bar->textColorOnBk = base::ColorFor(ColorUse::BarTextOnBackground, scheme);
+        if (bar->IsAttached()) {
+            InvalidateRect(bar->GetHwnd(), nullptr, FALSE);
+        }
+    }
+    for (const LabelStyle& entry : LabelStyles()) {
+        if (entry.color) {
+            entry.label.SetLabelTextColor(base::ColorFor(*entry.color, scheme));
+        }
+        entry.label.SetLabelBkColor(base::ColorFor(ColorUse::Background, scheme));
+    }
 }
 
 int CDriveView::CurrentDpi() const {
@@ -247,8 +261,8 @@ void CDriveView::ShowPosition(CGradientTextBar& bar, int position) {
     }
 }
 
-void CDriveView::ShowColor(CColorLabel& label, const LabelColor& color) {
-    const COLORREF wanted = color.windowText ? GetSysColor(COLOR_WINDOWTEXT) : color.rgb;
+void CDriveView::ShowColor(CColorLabel& label, base::ColorUse color) {
+    const COLORREF wanted = base::ColorFor(color, scheme);
     if (label.LabelTextColor() != wanted) {
         label.SetLabelTextColor(wanted);
     }

@@ -3,6 +3,7 @@
 // drive's labels and bars, and the summary over all fixed drives. It owns those
 // controls and their fonts, asks the inventory for one snapshot per refresh,
 // and writes a text, a bar position or a colour only when it changed.
+#include "base/Color.h"
 #include "controls/CColorLabel.h"
 #include "controls/CGradientTextBar.h"
 #include "drives/CDriveComboBox.h"
@@ -32,6 +33,10 @@ class CDriveView {
     // Makes the fonts and the list's icons anew for `dpi`, for a window moved
     // to a monitor of another DPI.
     void SetDpi(int dpi);
+    // Takes the colours of the system's scheme now (high contrast or not) for
+    // the labels and bars; the labels that follow a rule take theirs at the
+    // next refresh.
+    void ApplyColorScheme();
     // The selected item's root ("C:\"); the root read last when nothing is selected.
     std::string SelectedDriveRoot();
     // Rewrites the view from one snapshot of the drives.
@@ -53,10 +58,11 @@ class CDriveView {
     struct LabelStyle {
         CColorLabel& label;
         int id;
-        COLORREF textColor;
+        std::optional<base::ColorUse> color; // none: the label follows a rule
         const fw::Font& font;
     };
     std::array<LabelStyle, 14> LabelStyles();
+    std::array<CGradientTextBar*, 4> Bars();
     int CurrentDpi() const;
     void CreateFonts();
     void FillList(const std::vector<std::string>& roots);
@@ -65,7 +71,8 @@ class CDriveView {
     static bool ShowText(CColorLabel& label, const std::string& text);
     void WidenLabelsBesideBars();
     static void ShowPosition(CGradientTextBar& bar, int position);
-    static void ShowColor(CColorLabel& label, const LabelColor& color);
+    // Sets the label's colour when it changed.
+    void ShowColor(CColorLabel& label, base::ColorUse color);
 
     DriveInventory& inventory;
     std::optional<DriveSnapshot> pendingSnapshot;
@@ -101,6 +108,7 @@ class CDriveView {
     fw::Font groupFont;
     fw::Bitmap summaryBitmap;
     int dpi = 0;
+    base::ColorScheme scheme;
 };
 
 } // namespace drives

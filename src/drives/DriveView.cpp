@@ -7,32 +7,28 @@
 namespace drives {
 
 namespace {
-constexpr LabelColor Fixed(base::Color rgb) {
-    return LabelColor{false, rgb};
-}
-constexpr LabelColor WindowText() {
-    return LabelColor{true, 0};
-}
 
 int ClampedPosition(std::uint64_t value) {
     return static_cast<int>(std::min<std::uint64_t>(value, 0x7FFFFFFF));
 }
 } // namespace
 
-LabelColor FreeLabelColor(float freePercent) {
-    return Fixed(FreeSpaceIsLow(freePercent) ? base::colors::Red : base::colors::MediumBlue);
+using base::ColorUse;
+
+ColorUse FreeLabelColor(float freePercent) {
+    return FreeSpaceIsLow(freePercent) ? ColorUse::Warning : ColorUse::Fine;
 }
 
-LabelColor UsedTotalLabelColor(std::uint64_t usedPercent) {
-    return UsedTotalIsHigh(usedPercent) ? Fixed(base::colors::Red) : WindowText();
+ColorUse UsedTotalLabelColor(std::uint64_t usedPercent) {
+    return UsedTotalIsHigh(usedPercent) ? ColorUse::Warning : ColorUse::Text;
 }
 
-LabelColor FreeTotalLabelColor(std::uint64_t freeTotalPercent) {
-    return Fixed(FreeTotalIsLow(freeTotalPercent) ? base::colors::Red : base::colors::MediumBlue);
+ColorUse FreeTotalLabelColor(std::uint64_t freeTotalPercent) {
+    return FreeTotalIsLow(freeTotalPercent) ? ColorUse::Warning : ColorUse::Fine;
 }
 
-LabelColor SystemDriveLabelColor(bool isSystemDrive) {
-    return isSystemDrive ? Fixed(base::colors::MediumBlue) : WindowText();
+ColorUse SystemDriveLabelColor(bool isSystemDrive) {
+    return isSystemDrive ? ColorUse::Fine : ColorUse::Text;
 }
 
 const char* SystemDriveText(bool isSystemDrive) {

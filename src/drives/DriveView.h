@@ -9,17 +9,11 @@
 
 namespace drives {
 
-// A label colour: a fixed RGB value, or the system's window-text colour read
-// when it is applied.
-struct LabelColor {
-    bool windowText = false;
-    base::Color rgb = 0;
-};
-
-LabelColor FreeLabelColor(float freePercent);
-LabelColor UsedTotalLabelColor(std::uint64_t usedPercent);
-LabelColor FreeTotalLabelColor(std::uint64_t freeTotalPercent);
-LabelColor SystemDriveLabelColor(bool isSystemDrive);
+// The colours of the labels that follow a rule.
+base::ColorUse FreeLabelColor(float freePercent);
+base::ColorUse UsedTotalLabelColor(std::uint64_t usedPercent);
+base::ColorUse FreeTotalLabelColor(std::uint64_t freeTotalPercent);
+base::ColorUse SystemDriveLabelColor(bool isSystemDrive);
 const char* SystemDriveText(bool isSystemDrive);
 
 // The texts of the drive labels: the facts' own, or for a listed drive whose

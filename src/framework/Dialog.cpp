@@ -32,6 +32,24 @@ bool Dialog::PreTranslateMessage(MSG& message) {
     return IsDialogMessageA(GetHwnd(), &message) != FALSE;
 }
 
+bool Dialog::MoveFocusOnTab(const MSG& message) noexcept {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB) {
+        return false;
+    }
+    MSG asked = message;
+    if ((SendMessageA(message.hwnd, WM_GETDLGCODE, VK_TAB, reinterpret_cast<LPARAM>(&asked)) &
+         DLGC_WANTTAB) != 0) {
+        return false;
+    }
+    const bool backwards = GetKeyState(VK_SHIFT) < 0;
+    HWND next = GetNextDlgTabItem(GetHwnd(), GetFocus(), backwards);
+    if (next != nullptr) {
+        SendMessageA(GetHwnd(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        SetFocus(next);
+    }
+    return true;
+}
+
 void Dialog::EndDialog(INT_PTR dialogResult) noexcept {
     result = dialogResult;
     ended = true;

@@ -34,6 +34,12 @@ class Dialog : public Window {
 
     bool Bind(int id, Window& control) noexcept { return control.SubclassDlgItem(id, GetHwnd()); }
 
+    // Tab and Shift+Tab (WM_KEYDOWN of VK_TAB) move the focus to the next or
+    // previous tab stop, shown as the dialog manager shows a focus that the
+    // keyboard moved; true when the key was used. A control that wants Tab
+    // for itself keeps it.
+    bool MoveFocusOnTab(const MSG& message) noexcept;
+
   private:
     LRESULT OnInitDialogMessage(WPARAM wParam, LPARAM lParam);
     void OnOkCommand() { OnOK(); }

@@ -210,20 +210,21 @@ inline std::string Scratch(const std::string& name) {
     return Env("ORBELUNE_SCRATCH") + name;
 }
 
-// What a command of the host system prints about a file, given to it last.
-inline std::string RunHostTool(const std::string& command, const std::string& windowsPath) {
-    // The host's path of a file: the harness names the folder of every drive letter.
-    const auto host = [](const std::string& file) {
-        std::string path =
-            Env(("ORBELUNE_DRIVE_" + file.substr(0, 1) + "_DIR").c_str()) + file.substr(2);
-        std::replace(path.begin(), path.end(), '\\', '/');
-        return "'" + path + "'";
-    };
-    const std::string output = Scratch("tool-output.txt");
+// The host's path of a file: the harness names the folder of every drive letter.
+inline std::string HostPath(const std::string& file) {
+    std::string path =
+        Env(("ORBELUNE_DRIVE_" + file.substr(0, 1) + "_DIR").c_str()) + file.substr(2);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return "'" + path + "'";
+}
+
+// What a shell command of the host system prints.
+inline std::string RunOnHost(const std::string& command) {
+    const std::string output = Scratch("host-output.txt");
     DeleteFileA(output.c_str());
-    // Wine cannot wait for a host process: a line after the tool's output marks its end.
-    std::string commandLine = "\\\\?\\unix\\bin\\sh -c \"" + command + " " + host(windowsPath) +
-                              " >" + host(output) + " 2>&1; echo @end >>" + host(output) + "\"";
+    // Wine cannot wait for a host process: a line after the output marks its end.
+    std::string commandLine = "\\\\?\\unix\\bin\\sh -c \"" + command + " >" + HostPath(output) +
+                              " 2>&1; echo @end >>" + HostPath(output) + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -235,6 +236,18 @@ inline std::string RunHostTool(const std::string& command, const std::string& wi
     std::string text;
     WaitUntil([&] { return (text = ReadFileBytes(output)).find("@end\n") != text.npos; }, 20000);
     return text.substr(0, text.find("@end\n"));
+}
+
+// What a command of the host system prints about a file, given to it last.
+inline std::string RunHostTool(const std::string& command, const std::string& windowsPath) {
+    return RunOnHost(command + " " + HostPath(windowsPath));
+}
+
+// Real key presses through the X server to a window of the program, as a user
+// types them ("Tab", "shift+F10"): the keyboard state goes with them.
+inline void TypeKeys(const std::string& keys, const std::string& title = "Orbelune") {
+    RunOnHost("xdotool search --onlyvisible --name '^" + title +
+              "$' windowfocus --sync key --delay 100 " + keys);
 }
 
 // Runs a command line and waits for it; its exit code, or -1 when it could not

@@ -8,16 +8,16 @@
 
 #include <cmath>
 
+using base::ColorUse;
 using drives::DriveInventory;
 using drives::DriveType;
-using drives::LabelColor;
 using testing_support::FakeVolumeSystem;
 using testing_support::GiB;
 
 namespace {
-const LabelColor RedLabel{false, base::Rgb(255, 0, 0)};
-const LabelColor BlueLabel{false, base::Rgb(0, 0, 205)};
-const LabelColor WindowTextLabel{true, 0};
+constexpr ColorUse RedLabel = ColorUse::Warning;
+constexpr ColorUse BlueLabel = ColorUse::Fine;
+constexpr ColorUse WindowTextLabel = ColorUse::Text;
 } // namespace
 
 TEST(DriveSnapshot, ListsFixedDrivesWithReadableSpaceInLetterOrderAskingEachOnce) {
@@ -52,7 +52,7 @@ TEST(DriveSnapshot, TotalsCutTheSummedBytesAndTheirPercentagesAddUpTo100) {
     const struct {
         std::uint64_t total[2], free[2]; // in twentieths of a GB
         std::uint64_t capacityGB, usedGB, freeGB, usedPercent, freePercent, freeFigure;
-        LabelColor usedColor, freeColor;
+        ColorUse usedColor, freeColor;
     } cases[] = {
         {{0, 0}, {0, 0}, 0, 0, 0, 0, 0, 0, WindowTextLabel, RedLabel}, // no capacity: 0 %
         {{10, 0}, {5, 0}, 0, 0, 0, 50, 50, 50, WindowTextLabel, BlueLabel},
@@ -202,4 +202,18 @@ TEST(DriveInventory, SystemDriveAndVolumeLabel) {
     EXPECT_EQ((system.windowsDirectory = "", inventory.FindSystemDriveRoot()), "Not find");
     EXPECT_EQ(inventory.VolumeLabel("E:\\"), "DATA");
     EXPECT_EQ(inventory.VolumeLabel("F:\\"), "");
+}
+
+// Each warning stands out in high contrast too: the highlight colour instead
+// of red, the window text instead of blue.
+TEST(DriveView, WarningsTakeTheHighlightInHighContrastAndTheRestTheWindowText) {
+    const base::ColorScheme highContrast{true, {1, 2, 3, 4, 5}};
+    const auto shown = [&](ColorUse use) { return base::ColorFor(use, highContrast); };
+    EXPECT_EQ(shown(drives::FreeLabelColor(9.99f)), 3u);
+    EXPECT_EQ(shown(drives::FreeLabelColor(10.0f)), 1u);
+    EXPECT_EQ(shown(drives::UsedTotalLabelColor(90)), 3u);
+    EXPECT_EQ(shown(drives::UsedTotalLabelColor(89)), 1u);
+    EXPECT_EQ(shown(drives::FreeTotalLabelColor(9)), 3u);
+    EXPECT_EQ(shown(drives::FreeTotalLabelColor(10)), 1u);
+    EXPECT_EQ(shown(drives::SystemDriveLabelColor(true)), 1u);
 }

@@ -2,7 +2,6 @@
 // Equality of the program's plain value types, for the tests' comparisons.
 #include "controls/GradientGeometry.h"
 #include "controls/PixelGeometry.h"
-#include "drives/DriveView.h"
 
 namespace controls {
 inline bool operator==(const PixelPoint& a, const PixelPoint& b) {
@@ -18,10 +17,3 @@ inline bool operator==(const Span& a, const Span& b) {
     return a.start == b.start && a.end == b.end;
 }
 } // namespace controls
-
-namespace drives {
-// A window-text colour is one colour, whatever the RGB value beside it.
-inline bool operator==(const LabelColor& a, const LabelColor& b) {
-    return a.windowText == b.windowText && (a.windowText || a.rgb == b.rgb);
-}
-} // namespace drives

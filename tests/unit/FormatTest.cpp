@@ -29,3 +29,35 @@ TEST(Colors, RedIsTheLowByteAsTheSystemStoresIt) {
                                      base::BlueOf(0x030201)}),
               (std::vector<unsigned>{1, 2, 3}));
 }
+
+// Out of high contrast the program's own colours; in high contrast the
+// system's, the warnings and the bars in the highlight colour, which the
+// scheme keeps apart from plain text.
+TEST(Colors, HighContrastGivesEachColorItsSystemColor) {
+    using base::ColorUse;
+    using base::Rgb;
+    // window text, window, highlight, highlight text, button text
+    const base::SystemColors system{1, 2, 3, 4, 5};
+    const struct {
+        ColorUse use;
+        base::Color normal, highContrast;
+    } rows[] = {
+        {ColorUse::Text, 1, 1},
+        {ColorUse::Title, Rgb(25, 25, 112), 1},
+        {ColorUse::Figure, Rgb(178, 34, 34), 1},
+        {ColorUse::Fine, Rgb(0, 0, 205), 1},
+        {ColorUse::Warning, Rgb(255, 0, 0), 3},
+        {ColorUse::Background, 2, 2},
+        {ColorUse::AboutBackground, Rgb(250, 255, 250), 2},
+        {ColorUse::AboutText, Rgb(0, 0, 0), 1},
+        {ColorUse::BarStart, Rgb(173, 216, 230), 3},
+        {ColorUse::BarEnd, Rgb(165, 42, 42), 3},
+        {ColorUse::BarTextOnBar, 4, 4},
+        {ColorUse::BarTextOnBackground, 5, 1},
+        {ColorUse::Frame, Rgb(0, 0, 0), 1},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(base::ColorFor(row.use, {false, system}), row.normal) << int(row.use);
+        EXPECT_EQ(base::ColorFor(row.use, {true, system}), row.highContrast) << int(row.use);
+    }
+}

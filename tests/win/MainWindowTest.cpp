@@ -4,10 +4,13 @@
 #include "app/CMainDialog.h"
 #include "base/Dpi.h"
 #include "commands/ContextMenuText.h"
+#include "controls/CAboutDialog.h"
+#include "controls/CColorScheme.h"
 #include "framework/CreationHook.h"
 #include "framework/Dpi.h"
 #include "resource.h"
 
+#include "../unit/RecordingLauncher.h"
 #include "Support.h"
 
 #include <commctrl.h>
@@ -105,7 +108,7 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
     WithMainWindow(dialog, [&](HWND window) {
         const std::pair<int, const char*> texts[] = {
             {IDOK, "Exit"},
-            {IDC_TRANSPARENCY, ""},
+            {IDC_TRANSPARENCY, "Transparency"}, // a name, not drawn
             {IDC_DRIVE_GROUP, "Logical Drive C:\\"},
             {IDC_SUMMARY_GROUP, "Summary"},
             {IDC_SYSTEM_DRIVE, "System drive: yes"},
@@ -327,4 +330,99 @@ TEST(MainWindow, AClosedWindowLeavesNoIconWindowHookOrObjectBehind) {
         else
             EXPECT_EQ(CountObjects(), afterFirstRun);
     }
+}
+
+namespace {
+
+// The name a screen reader gives a tab stop: a button's window text, a combo
+// box's the text of the static just before it in z-order.
+std::string NameOf(HWND control) {
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    HWND named = control;
+    if (lstrcmpiA(className, "ComboBox") == 0) {
+        named = GetWindow(control, GW_HWNDPREV);
+        GetClassNameA(named, className, sizeof className);
+        if (lstrcmpiA(className, "Static") != 0)
+            return "";
+    }
+    return Text(named);
+}
+
+// The names of the tab stops in the order Tab visits them, from the focus.
+std::vector<std::string> TabStops(HWND dialog) {
+    std::vector<std::string> names;
+    HWND first = GetFocus();
+    for (HWND stop = first; names.size() < 8;) {
+        names.push_back(NameOf(stop));
+        stop = GetNextDlgTabItem(dialog, stop, FALSE);
+        if (stop == first)
+            break;
+    }
+    return names;
+}
+
+base::ColorScheme HighContrast() {
+    return {true, {RGB(255, 255, 0), RGB(0, 0, 0), RGB(0, 255, 255), RGB(1, 2, 3), RGB(4, 5, 6)}};
+}
+
+} // namespace
+
+// Every control Tab reaches has a name; Tab goes from the window's top to its
+// bottom, and starts on Exit; in the about box on its one button. The focus
+// comes back when the about box closes.
+TEST(MainWindow, EveryTabStopHasANameAndTabFollowsTheWindowFromTopToBottom) {
+    MainWindow dialog;
+    WithMainWindow(dialog, [&](HWND window) {
+        EXPECT_EQ(TabStops(window), (std::vector<std::string>{"Exit", "Drive", "Transparency"}));
+        RECT label{};
+        GetClientRect(GetDlgItem(window, IDC_DRIVE_LABEL), &label);
+        EXPECT_TRUE(IsRectEmpty(&label)) << "the list's name draws nothing";
+        // When the about box closes, the focus is back where it was.
+        SetFocus(GetDlgItem(window, IDC_DRIVE_COMBO));
+        WithBoxes([&] { dialog.Send(WM_COMMAND, ID_ABOUT); },
+                  [](HWND box) { SendMessageA(box, WM_COMMAND, IDCANCEL, 0); });
+        EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_DRIVE_COMBO));
+    });
+    testing_support::RecordingLauncher launcher;
+    CAboutDialog about(launcher);
+    WithBoxes([&] { about.DoModal(); },
+              [&](HWND box) {
+                  EXPECT_EQ(TabStops(box), std::vector<std::string>{"Orbelune home page"});
+                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+              });
+}
+
+// In high contrast every fixed colour gives way to the system's, the warnings
+// take the highlight colour; switching back while the window is open brings
+// the program's own colours back.
+TEST(MainWindow, HighContrastDrawsWithTheSystemColorsAndSwitchesWhileOpen) {
+    MainWindow dialog;
+    WithMainWindow(dialog, [&](HWND window) {
+        const auto label = [&](int id) {
+            return ControlOf<CColorLabel>(window, id).LabelTextColor();
+        };
+        const auto bar = [&] {
+            return ControlOf<CGradientTextBar>(window, IDC_USED_BAR).gradientColors;
+        };
+        const auto background = [&] {
+            Canvas canvas(4, 4);
+            SendMessageA(window, WM_ERASEBKGND, WPARAM(canvas.Dc()), 0);
+            return canvas.At(1, 1);
+        };
+        const controls::ColorSchemeSource system = controls::SetColorSchemeSource(HighContrast);
+        SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
+        EXPECT_EQ(label(IDC_DRIVE_GROUP), RGB(255, 255, 0)) << "window text";
+        EXPECT_EQ(label(IDC_VOLUME_NAME), RGB(255, 255, 0));
+        EXPECT_EQ(label(IDC_SYSTEM_DRIVE), RGB(255, 255, 0));
+        EXPECT_EQ(ControlOf<CColorLabel>(window, IDC_SERIAL).LabelBkColor(), RGB(0, 0, 0));
+        EXPECT_EQ(bar(), (std::vector<COLORREF>{RGB(0, 255, 255), RGB(0, 255, 255)}));
+        EXPECT_EQ(background(), RGB(0, 0, 0));
+        controls::SetColorSchemeSource(system);
+        SendMessageA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        EXPECT_EQ(label(IDC_DRIVE_GROUP), RGB(25, 25, 112));
+        EXPECT_EQ(label(IDC_SYSTEM_DRIVE), RGB(0, 0, 205));
+        EXPECT_EQ(bar(), (std::vector<COLORREF>{RGB(173, 216, 230), RGB(165, 42, 42)}));
+        EXPECT_EQ(background(), GetSysColor(COLOR_WINDOW));
+    });
 }

@@ -97,8 +97,9 @@ inline std::string ClipboardText() {
         if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
             const auto* wide = static_cast<const wchar_t*>(GlobalLock(data));
             text.resize(std::size_t(4 * lstrlenW(wide) + 1));
-            text.resize(std::size_t(WideCharToMultiByte(CP_UTF8, 0, wide, -1, &text[0],
-                                                        int(text.size()), nullptr, nullptr) - 1));
+            const int written = WideCharToMultiByte(CP_UTF8, 0, wide, -1, &text[0],
+                                                    int(text.size()), nullptr, nullptr);
+            text.resize(std::size_t(written - 1));
             GlobalUnlock(data);
         }
         CloseClipboard();
