@@ -63,7 +63,7 @@ TEST(DriveGone_Drives, ADriveTakenAwayWhileRunningIsReportedUnreadable) {
     EXPECT_EQ(app.CopyWithF3().rfind("E:\\\r\n", 0), 0u);
     EXPECT_EQ(app.DriveList(CB_GETCOUNT), 2);
     EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive E:\\");
-    EXPECT_EQ(total() * 2, bothDrives);
+    EXPECT_NEAR(total() * 2, bothDrives, 1) << "one drive of two counts (each sum cut once)";
     // The report, from the context menu: Options, then the tenth item of its submenu.
     DeleteFileA(Scratch("gone.txt").c_str());
     ASSERT_TRUE(app.UseMenu(false, {VK_DOWN, VK_RIGHT, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN,
