@@ -92,7 +92,8 @@ prefix_new() {
     wine_template
     # A kept prefix made from an older template is made anew.
     if [[ -z $keep || ! -f $PROFILE_DIR/prefix/.orbelune-ready-3 ]]; then
-        [[ -d $PROFILE_DIR/locked ]] && _folder_unlock "$PROFILE_DIR/locked"
+        # A scenario may have locked folders of its own anywhere in the profile.
+        [[ -d $PROFILE_DIR ]] && _folder_unlock "$PROFILE_DIR"
         rm -rf "$PROFILE_DIR" "$WINE_ROOT/home/$name"
         mkdir -p "$PROFILE_DIR/drives" "$PROFILE_DIR/scratch"
         cp -a "$WINE_ROOT/template" "$PROFILE_DIR/prefix"
@@ -134,19 +135,19 @@ profile_open() {
 }
 
 # A profile's read-only folder is $PROFILE_DIR/locked: nothing can be created,
-# deleted or renamed in it any more (immutable attribute, so that root is held
-# too; without the attribute, write permission is taken away). cleanup_all and
-# the next prefix_new lift the lock.
+# deleted, renamed or written in it or its files any more (immutable attribute,
+# so that root is held too; without the attribute, write permission is taken
+# away). cleanup_all and the next prefix_new lift the lock.
 profile_lock_folder() {
     local folder=$PROFILE_DIR/locked
-    chmod a-w "$folder"
-    chattr +i "$folder" 2>/dev/null || true
+    chmod -R a-w "$folder"
+    chattr -R +i "$folder" 2>/dev/null || true
     _LOCKED_FOLDERS+=("$folder")
 }
 
 _folder_unlock() {
-    chattr -i "$1" 2>/dev/null || true
-    chmod u+w "$1" 2>/dev/null || true
+    chattr -R -i "$1" 2>/dev/null || true
+    chmod -R u+w "$1" 2>/dev/null || true
 }
 
 drive_remove() { rm -f "$WINEPREFIX/dosdevices/${1,,}:"; }

@@ -12,6 +12,7 @@
 #include "framework/Application.h"
 #include "framework/Dpi.h"
 #include "framework/SystemLibrary.h"
+#include "settings/IniPath.h"
 #include "Version.h"
 #include "resource.h"
 
@@ -340,7 +341,11 @@ void CMainDialog::OnCopyToClipboard() {
     driveFactsClipboard.Copy();
 }
 void CMainDialog::OnToggleTransparency() {
-    settings.Toggle(GetHwnd());
+    if (!settings.Toggle(GetHwnd()) && !settingNotKeptTold) {
+        settingNotKeptTold = true;
+        fw::AppMessageBox(::settings::SettingNotKeptMessage(settings.IniFile().FilePath()),
+                          MB_OK | MB_ICONWARNING);
+    }
 }
 
 void CMainDialog::OnExplore() {

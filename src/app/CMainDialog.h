@@ -111,6 +111,7 @@ class CMainDialog : public CTrayIconDialog {
     // Drives came or went: the list is built again once the window is done
     // with what it was doing (a command's dialog may be open).
     bool driveListStale = false;
+    bool settingNotKeptTold = false; // the setting could not be stored, and the user knows
     int messageDepth = 0;
 
     CWin32VolumeSystem volumeSystem;

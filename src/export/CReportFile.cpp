@@ -3,22 +3,35 @@
 #include "export/CSaveCommand.h"
 #include "export/DriveReport.h"
 #include "framework/Application.h"
+#include "framework/Handles.h"
 #include "framework/Text.h"
 
-#include <cstdio>
 #include <ctime>
 #include <vector>
 
 namespace {
 
-bool WriteWholeFile(const std::string& path, const std::string& bytes) {
-    std::FILE* stream = std::fopen(path.c_str(), "wb");
-    if (stream == nullptr) {
+// The bytes into a file beside `path`, moved over it once they are all on disk.
+bool ReplaceWholeFile(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
+    HANDLE handle = CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
         return false;
     }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
-    const bool closed = std::fclose(stream) == 0;
-    return written && closed;
+    bool written = false;
+    {
+        const fw::File file(handle);
+        DWORD count = 0;
+        written = WriteFile(handle, bytes.data(), DWORD(bytes.size()), &count, nullptr) &&
+                  count == bytes.size() && FlushFileBuffers(handle);
+    }
+    if (written && MoveFileExA(temporary.c_str(), path.c_str(),
+                               MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return true;
+    }
+    DeleteFileA(temporary.c_str());
+    return false;
 }
 
 std::string CurrentDateText() {
@@ -58,17 +71,12 @@ void CReportFile::Save() {
 
 void CReportFile::Write(const std::string& path) {
     reportPath = path;
-    exports::ReportHeader header;
-    header.userName = UserNameText();
-    header.computerName = ComputerNameText();
-    header.dateText = CurrentDateText();
     const drives::DriveInventory& inventory = view.Inventory();
     const drives::DriveSnapshot snapshot = inventory.TakeSnapshot();
-    const std::string report = exports::BuildDriveReport(
-        header, exports::QueryReportedDrives(inventory, view.FixedDriveList()), snapshot.totals);
+    const bool written = WriteReport(inventory, view.FixedDriveList(), snapshot.totals, path);
     // The summary labels take the colours of the totals just reported.
     view.ColorTotals(snapshot.totals);
-    if (!WriteWholeFile(path, fw::ToUtf8(report))) {
+    if (!written) {
         fw::AppMessageBox(exports::ReportNotWrittenMessage(path), MB_ICONERROR);
         return;
     }
@@ -76,6 +84,18 @@ void CReportFile::Write(const std::string& path) {
                     MB_YESNO) == IDYES) {
         launcher.Execute("open", path, base::ShowDefault);
     }
+}
+
+bool CReportFile::WriteReport(const drives::DriveInventory& inventory,
+                              const std::vector<std::string>& roots,
+                              const drives::FixedDriveTotals& totals, const std::string& path) {
+    exports::ReportHeader header;
+    header.userName = UserNameText();
+    header.computerName = ComputerNameText();
+    header.dateText = CurrentDateText();
+    const std::string report =
+        exports::BuildDriveReport(header, exports::QueryReportedDrives(inventory, roots), totals);
+    return ReplaceWholeFile(path, fw::ToUtf8(report));
 }
 
 std::string CReportFile::ComputerNameText() {

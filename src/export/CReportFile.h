@@ -6,6 +6,7 @@
 #include "framework/Window.h"
 
 #include <string>
+#include <vector>
 
 class CReportFile {
   public:
@@ -17,6 +18,13 @@ class CReportFile {
     // Writes the report to `path`, tells the user when it could not be written,
     // and asks whether to open it.
     void Write(const std::string& path);
+
+    // Writes the report on the listed drives, with the totals given, to `path`
+    // as a whole: into a file beside it that then takes its place, so that a
+    // failure leaves no half-written report. True when it was written.
+    static bool WriteReport(const drives::DriveInventory& inventory,
+                            const std::vector<std::string>& roots,
+                            const drives::FixedDriveTotals& totals, const std::string& path);
 
     // The computer's and the user's names, or "??" and "Not find".
     static std::string ComputerNameText();

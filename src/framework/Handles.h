@@ -61,6 +61,10 @@ using Hook = Owned<HHOOK, &UnhookWindowsHookEx>;
 // A search of FindFirstFileA; only a search that started (not
 // INVALID_HANDLE_VALUE) is handed to it.
 using FileSearch = Owned<HANDLE, &FindClose>;
+// A file of CreateFileA; only a file that opened (not INVALID_HANDLE_VALUE)
+// is handed to it.
+using File = Owned<HANDLE, &CloseHandle>;
+using LocalMemory = Owned<HLOCAL, &LocalFree>;
 template <typename T> using CoTaskMem = Owned<T*, &CoTaskMemFree>;
 
 // A COM interface pointer, released when it goes out of scope.

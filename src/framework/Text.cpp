@@ -1,5 +1,9 @@
 #include "framework/Text.h"
 
+#include "framework/Handles.h"
+
+#include <shellapi.h>
+
 #include <vector>
 
 namespace fw {
@@ -29,6 +33,28 @@ std::string ToUtf8(const std::string& text) {
                             length, nullptr, nullptr);
     }
     return utf8;
+}
+
+std::string Narrow(const std::wstring& text) {
+    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    if (length > 0) {
+        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0],
+                            length, nullptr, nullptr);
+    }
+    return narrow;
+}
+
+std::vector<std::string> CommandLineArguments() {
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    const LocalMemory owner(words);
+    for (int i = 1; words != nullptr && i < count; ++i) {
+        arguments.push_back(Narrow(words[i]));
+    }
+    return arguments;
 }
 
 std::string ModuleFileName() {

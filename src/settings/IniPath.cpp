@@ -69,6 +69,24 @@ std::string QualifyPath(const std::string& path, const std::string& moduleFileNa
     return base.drive + base.folder + path;
 }
 
+std::string ProfileFilePath(const std::string& localAppData) {
+    if (localAppData.empty())
+        return std::string();
+    return StripTrailingSeparators(localAppData) + "\\Orbelune\\Orbelune.ini";
+}
+
+SettingsFiles ChooseSettingsFiles(const std::string& programFile, bool programFileWritable,
+                                  const std::string& profileFile, bool profileFileExists) {
+    if (programFileWritable || profileFile.empty())
+        return {programFile, programFile};
+    return {profileFileExists ? profileFile : programFile, profileFile};
+}
+
+std::string SettingNotKeptMessage(const std::string& path) {
+    return "The transparency cannot be kept for the next start: the settings file\n" + path +
+           "\ncannot be written.";
+}
+
 bool FlagFromText(const std::string& text) {
     return std::atoi(text.c_str()) != 0;
 }

@@ -28,6 +28,24 @@ std::string DefaultFilePath(const std::string& moduleFileName, const std::string
 std::string QualifyPath(const std::string& path, const std::string& moduleFileName,
                         const std::string& currentDirectory, bool useModuleFolder);
 
+// The settings file in the user's profile, below the local application-data
+// folder; empty when that folder is not known.
+std::string ProfileFilePath(const std::string& localAppData);
+
+// Where the setting is read at start and where a toggle writes it. The file
+// beside the program serves for both where it can be written; elsewhere the
+// profile's file takes the toggles, and is read once it exists, the file beside
+// the program serving as a default until then.
+struct SettingsFiles {
+    std::string readFrom;
+    std::string writeTo;
+};
+SettingsFiles ChooseSettingsFiles(const std::string& programFile, bool programFileWritable,
+                                  const std::string& profileFile, bool profileFileExists);
+
+// Told once a run when a toggle could not be stored in `path`.
+std::string SettingNotKeptMessage(const std::string& path);
+
 // A stored flag is set when its text starts with a number other than 0.
 bool FlagFromText(const std::string& text);
 std::string FlagText(bool value);

@@ -82,6 +82,46 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotAskBeforeReplacingAndWriteTheirFi
     }
 }
 
+// A script's inventory: "/report FILE" writes the menu's report over the file
+// there and shows nothing; a report that cannot take its place ends with exit
+// code 1 and leaves nothing half-written; any other argument ends at once with
+// 2; "/?" shows the usage.
+TEST(TwoDrives_CommandLine, TheReportIsWrittenWithoutAWindowAndOtherArgumentsAreRefused) {
+    const std::string program = "\"" + Env("ORBELUNE_EXE") + "\" ";
+    std::vector<std::string> shown;
+    const auto note = [&](HWND window) {
+        char title[256] = "";
+        GetWindowTextA(window, title, sizeof title);
+        shown.push_back(title);
+        PostMessageA(window, WM_CLOSE, 0, 0);
+    };
+    const std::string path = Scratch("drives of this computer.txt");
+    std::ofstream(path, std::ios::binary) << "last week's report";
+    EXPECT_EQ(RunProgram(program + "/report \"" + path + "\"", kTimeoutMs, note), 0u);
+    EXPECT_EQ(WithoutFigures(ReadFileBytes(path)), TwoDrivesReport());
+
+    const std::string folder = Scratch("a folder");
+    CreateDirectoryA(folder.c_str(), nullptr);
+    EXPECT_EQ(RunProgram(program + "-REPORT \"" + folder + "\"", kTimeoutMs, note), 1u);
+    EXPECT_EQ(GetFileAttributesA(folder.c_str()), DWORD(FILE_ATTRIBUTE_DIRECTORY));
+    WIN32_FIND_DATAA found{};
+    EXPECT_EQ(FindFirstFileA(Scratch("*.tmp").c_str(), &found), INVALID_HANDLE_VALUE);
+
+    for (const char* refused : {"/bogus", "/report", "report x.txt", "/? /report x.txt"})
+        EXPECT_EQ(RunProgram(program + refused, kTimeoutMs, note), 2u) << refused;
+    EXPECT_EQ(shown, std::vector<std::string>{}) << "no window, no question";
+
+    std::string usage;
+    EXPECT_EQ(RunProgram(program + "/?", kTimeoutMs,
+                         [&](HWND box) {
+                             DWORD id = 0;
+                             GetWindowThreadProcessId(box, &id);
+                             usage = AnswerMessageBox(id, IDOK);
+                         }),
+              0u);
+    EXPECT_NE(usage.find("Orbelune.exe /report FILE"), std::string::npos) << usage;
+}
+
 // F3 while another program holds the clipboard: the other program's text stays,
 // and F3 copies again once it is free.
 TEST(TwoDrives_Clipboard, CopyingWhileAnotherProgramHoldsItLeavesItsText) {

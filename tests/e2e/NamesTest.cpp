@@ -1,7 +1,7 @@
 // Names in any script, as a user writes them: a volume label in Cyrillic,
 // Greek and Chinese, shown, copied, reported, made a shortcut's name and
 // written anew, and the program in a folder whose name no legacy code page
-// holds, where it keeps its setting.
+// holds, where it keeps its setting and writes a report named in any script.
 #include "Orbelune.h"
 
 using namespace e2e;
@@ -9,11 +9,6 @@ using namespace e2e;
 namespace {
 
 const std::string kLabel = "Диск Ω 数据";
-
-int Alpha(HWND window) {
-    BYTE alpha = 0;
-    return GetLayeredWindowAttributes(window, nullptr, &alpha, nullptr) ? alpha : -1;
-}
 
 } // namespace
 
@@ -62,7 +57,7 @@ TEST(Unicode_Names, ALabelInAnyScriptIsShownCopiedReportedAndNamesTheShortcut) {
     app.Quit();
 }
 
-TEST(Unicode_Names, AProgramInAFolderNamedInAnyScriptKeepsItsSetting) {
+TEST(Unicode_Names, AProgramInAFolderNamedInAnyScriptKeepsItsSettingAndReportsThere) {
     const std::string folder = "C:\\Łódź Ω";
     CreateDirectoryW(Wide(folder).c_str(), nullptr);
     ASSERT_TRUE(CopyFileW(Wide(Env("ORBELUNE_EXE")).c_str(),
@@ -81,6 +76,9 @@ TEST(Unicode_Names, AProgramInAFolderNamedInAnyScriptKeepsItsSetting) {
     }
     App app(folder + "\\Orbelune.exe", folder);
     ASSERT_NE(app.window, nullptr);
-    EXPECT_EQ(Alpha(app.window), 191) << "restored at the next start";
+    EXPECT_EQ(app.Alpha(), 191) << "restored at the next start";
     app.Quit();
+    const std::string report = folder + "\\Отчёт 数据.txt";
+    EXPECT_EQ(RunProgram("\"" + folder + "\\Orbelune.exe\" /report \"" + report + "\""), 0u);
+    EXPECT_NE(ReadFileBytes(report).find("\r\nVolume Name: " + kLabel + "\r\n"), std::string::npos);
 }

@@ -4,6 +4,7 @@
 #include "resource.h"
 
 #include <windows.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -243,6 +244,37 @@ inline std::string RunHostTool(const std::string& command, const std::string& wi
     return RunOnHost(command + " " + HostPath(windowsPath));
 }
 
+// True when no file can be made in the folder.
+inline bool NothingCanBeWrittenIn(const std::string& folder) {
+    const std::string probe = folder + "\\probe";
+    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return true;
+    CloseHandle(file);
+    DeleteFileA(probe.c_str());
+    return false;
+}
+
+// A folder made read-only as the harness makes one (immutable, so that root is
+// held too) with what it holds, until the object goes.
+struct LockedFolder {
+    explicit LockedFolder(std::string path) : path(std::move(path)) {
+        RunOnHost("chattr -R +i " + HostPath(this->path));
+    }
+    ~LockedFolder() { RunOnHost("chattr -R -i " + HostPath(path)); }
+    std::string path;
+};
+
+inline std::string KnownFolder(int csidl) {
+    char path[MAX_PATH] = "";
+    SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+inline bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 // Real key presses through the X server to a window of the program, as a user
 // types them ("Tab", "shift+F10"): the keyboard state goes with them.
 inline void TypeKeys(const std::string& keys, const std::string& title = "Orbelune") {
@@ -251,17 +283,29 @@ inline void TypeKeys(const std::string& keys, const std::string& title = "Orbelu
 }
 
 // Runs a command line and waits for it; its exit code, or -1 when it could not
-// start or did not end in time (it is ended then).
-inline DWORD RunProgram(std::string commandLine, DWORD timeoutMs = kTimeoutMs) {
-    STARTUPINFOA startup{};
+// start or did not end in time (it is ended then). `shown` is handed each
+// window the program shows meanwhile.
+inline DWORD RunProgram(const std::string& commandLine, DWORD timeoutMs = kTimeoutMs,
+                        const std::function<void(HWND)>& shown = nullptr) {
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     DWORD code = DWORD(-1);
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+    std::wstring wide = Wide(commandLine);
+    if (!CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
         return code;
-    if (WaitForSingleObject(process.hProcess, timeoutMs) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, code);
+    const DWORD start = GetTickCount();
+    while (WaitForSingleObject(process.hProcess, 5) == WAIT_TIMEOUT) {
+        if (GetTickCount() - start > timeoutMs) {
+            TerminateProcess(process.hProcess, code);
+            break;
+        }
+        if (HWND window = FindWindowOf(
+                process.dwProcessId, [](HWND) { return true; }, 0);
+            window && shown)
+            shown(window);
+    }
     WaitForSingleObject(process.hProcess, 5000);
     GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hThread);
@@ -304,6 +348,13 @@ struct App {
     void Quit() const {
         Post(window, WM_SYSCOMMAND, SC_CLOSE);
         EXPECT_TRUE(EndsCleanly()) << "the program did not end, or not with code 0";
+    }
+
+    // The window's opacity: 255 opaque, 191 transparent; -1 when not layered.
+    int Alpha() const {
+        BYTE alpha = 0;
+        DWORD flags = 0;
+        return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ? alpha : -1;
     }
 
     void SelectDrive(int index) const {

@@ -5,7 +5,6 @@
 #include "Version.h"
 
 #include <msi.h>
-#include <shlobj.h>
 
 using namespace e2e;
 
@@ -13,16 +12,6 @@ namespace {
 
 DWORD Msiexec(const std::string& action, const std::string& package) {
     return RunProgram("msiexec.exe " + action + " \"" + package + "\" /qn", 120000);
-}
-
-std::string KnownFolder(int csidl) {
-    char path[MAX_PATH] = "";
-    SHGetFolderPathA(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
-    return path;
-}
-
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // The entries of Add/Remove Programs named Orbelune; each key is named by the product code.
@@ -109,6 +98,25 @@ TEST(Package_Msi, InstallsPerMachineStartsUpgradesAndUninstallsQuietly) {
         EXPECT_EQ(app.DriveList(CB_GETCOUNT), 1);
         EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive C:\\");
         app.Quit();
+    }
+
+    // Where the user may not write, a toggle is kept in the profile and comes
+    // back at the next start.
+    {
+        const LockedFolder locked(folder.substr(0, folder.size() - 1));
+        ASSERT_TRUE(NothingCanBeWrittenIn(locked.path)) << "the program's folder is not locked";
+        const std::string profile = KnownFolder(CSIDL_LOCAL_APPDATA) + "\\Orbelune\\Orbelune.ini";
+        for (const int alpha : {255, 191}) {
+            App app(program);
+            EXPECT_EQ(app.Alpha(), alpha);
+            if (alpha == 255) {
+                ClickButton(app.window, IDC_TRANSPARENCY);
+                EXPECT_TRUE(WaitUntil([&] {
+                    return ReadFileBytes(profile) == "[Orbelune]\r\nWnd_Transparency=1\r\n";
+                }));
+            }
+            app.Quit();
+        }
     }
 
     // A newer package replaces it: still one entry, of the new version.

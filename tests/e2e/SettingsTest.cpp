@@ -1,4 +1,5 @@
-// The settings file beside the program: it decides the opacity at start, the
+// The settings file beside the program, or in the user's profile where the
+// program's folder cannot be written: it decides the opacity at start, the
 // transparency button stores it, and neither a damaged nor a locked one stops it.
 #include "Orbelune.h"
 
@@ -11,10 +12,9 @@ constexpr int kTransparent = 191; // 75 % of 255
 const std::string kStored0 = "[Orbelune]\r\nWnd_Transparency=0\r\n";
 const std::string kStored1 = "[Orbelune]\r\nWnd_Transparency=1\r\n";
 
-int Alpha(HWND window) {
-    BYTE alpha = 0;
-    DWORD flags = 0;
-    return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ? alpha : -1;
+// Where the setting goes when the program's folder cannot be written.
+std::string ProfileFile() {
+    return KnownFolder(CSIDL_LOCAL_APPDATA) + "\\Orbelune\\Orbelune.ini";
 }
 
 // A copy of the program in a folder of its own, beside the settings given; the folder.
@@ -40,16 +40,14 @@ TEST(ReadOnlyProgram_Settings, TheStoredOpacityIsReadToggledAndKeptForTheNextSta
         int alpha;                         // shown at start
         std::optional<std::string> after;  // the file after a toggle, where it is known
         bool elsewhere = false;            // started from another working folder
-        const char* locked = nullptr;      // the profile's program folder, read-only
     } rows[] = {
         {"no file", std::nullopt, kOpaque, kStored1},
         {"binary garbage", garbage, kOpaque, std::nullopt},
         {"another working folder", kStored1, kTransparent, kStored0, true},
-        {"a folder where nothing can be written", std::nullopt, kOpaque, std::nullopt, false, "P:"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const std::string folder = row.locked ? row.locked : ProgramCopy(row.name, row.stored);
+        const std::string folder = ProgramCopy(row.name, row.stored);
         const std::string ini = folder + "\\Orbelune.ini";
         const std::string cwd = row.elsewhere ? Scratch("elsewhere") : folder;
         CreateDirectoryA(cwd.c_str(), nullptr);
@@ -57,12 +55,12 @@ TEST(ReadOnlyProgram_Settings, TheStoredOpacityIsReadToggledAndKeptForTheNextSta
         {
             App app(folder + "\\Orbelune.exe", cwd + "\\");
             ASSERT_NE(app.window, nullptr);
-            EXPECT_EQ(Alpha(app.window), row.alpha);
-            if (!row.stored && !row.locked)
+            EXPECT_EQ(app.Alpha(), row.alpha);
+            if (!row.stored) {
                 EXPECT_EQ(ReadFileBytes(ini), kStored0) << "made at the start";
-            // The opacity changes for this run even where it cannot be stored.
+            }
             ClickButton(app.window, IDC_TRANSPARENCY);
-            EXPECT_TRUE(WaitUntil([&] { return Alpha(app.window) == toggled; }, 3000));
+            EXPECT_TRUE(WaitUntil([&] { return app.Alpha() == toggled; }, 3000));
             if (row.after) { // written just after the opacity changed
                 EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(ini) == *row.after; }, 3000))
                     << ReadFileBytes(ini);
@@ -71,10 +69,50 @@ TEST(ReadOnlyProgram_Settings, TheStoredOpacityIsReadToggledAndKeptForTheNextSta
         }
         App app(folder + "\\Orbelune.exe", cwd + "\\");
         ASSERT_NE(app.window, nullptr);
-        EXPECT_EQ(Alpha(app.window), row.locked ? row.alpha : toggled) << "at the next start";
+        EXPECT_EQ(app.Alpha(), toggled) << "at the next start";
         app.Quit();
-        EXPECT_EQ(ReadFileBytes(cwd + "\\Orbelune.ini") != "<none>", cwd == folder && !row.locked);
+        EXPECT_EQ(Exists(cwd + "\\Orbelune.ini"), cwd == folder);
     }
+    EXPECT_FALSE(Exists(ProfileFile())) << "a folder that can be written keeps its own file";
+}
+
+// Installed where the user may not write: the file there is the administrator's
+// default until the user's own choice, kept in the profile, wins at every later
+// start. Where the profile cannot be written either, the toggle works for the
+// run, and the user is told once which file cannot keep it. A report cannot be
+// written there either.
+TEST(ReadOnlyProgram_Settings, ALockedProgramFolderKeepsTheChoiceInTheProfile) {
+    const std::string program = "P:\\Orbelune.exe", profile = ProfileFile();
+    ASSERT_TRUE(NothingCanBeWrittenIn("P:")) << "the program's folder is not locked";
+    const auto start = [&](int alpha, const char* why) {
+        auto app = std::make_unique<App>(program);
+        EXPECT_EQ(app->Alpha(), alpha) << why;
+        return app;
+    };
+    auto app = start(kTransparent, "the administrator's default");
+    ClickButton(app->window, IDC_TRANSPARENCY);
+    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(profile) == kStored0; }, 3000));
+    app->Quit();
+    app = start(kOpaque, "the user's choice");
+    app->Quit();
+    EXPECT_EQ(ReadFileBytes("P:\\Orbelune.ini"), kStored1);
+
+    DeleteFileA(profile.c_str());
+    const LockedFolder locked(profile.substr(0, profile.rfind('\\')));
+    ASSERT_TRUE(NothingCanBeWrittenIn(locked.path)) << "the profile's folder is not locked";
+    app = start(kTransparent, "the default again");
+    ClickButton(app->window, IDC_TRANSPARENCY);
+    EXPECT_EQ(AnswerMessageBox(app->Id(), IDOK),
+              "The transparency cannot be kept for the next start: the settings file\n" + profile +
+                  "\ncannot be written.");
+    EXPECT_EQ(app->Alpha(), kOpaque) << "for this run";
+    ClickButton(app->window, IDC_TRANSPARENCY);
+    EXPECT_TRUE(WaitUntil([&] { return app->Alpha() == kTransparent; }, 3000));
+    EXPECT_EQ(AnswerMessageBox(app->Id(), IDOK, 1000), "") << "told once";
+    app->Quit();
+
+    EXPECT_EQ(RunProgram(program + " /report P:\\report.txt"), 1u);
+    EXPECT_FALSE(Exists("P:\\report.txt"));
 }
 
 // With the pointer resting on the button, the second press of a double-click
@@ -93,13 +131,13 @@ TEST(TwoDrives_Settings, ADoubleClickOnTheTransparencyButtonTogglesTwice) {
         for (const UINT message : {UINT(WM_MOUSEMOVE), down, UINT(WM_LBUTTONUP)})
             Send(button, message, message == down ? MK_LBUTTON : 0, MAKELPARAM(5, 5));
     };
-    EXPECT_EQ(Alpha(app.window), kOpaque);
+    EXPECT_EQ(app.Alpha(), kOpaque);
     press(WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return Alpha(app.window) == kTransparent; }, 3000));
+    EXPECT_TRUE(WaitUntil([&] { return app.Alpha() == kTransparent; }, 3000));
     press(WM_LBUTTONDOWN);
     press(WM_LBUTTONDBLCLK);
     EXPECT_TRUE(Send(app.window, WM_NULL).has_value());
-    EXPECT_EQ(Alpha(app.window), kTransparent) << "two toggles more";
+    EXPECT_EQ(app.Alpha(), kTransparent) << "two toggles more";
     EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder + "\\Orbelune.ini") == kStored1; }));
     app.Quit();
 }

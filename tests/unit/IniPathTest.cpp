@@ -53,3 +53,21 @@ TEST(IniPath, AlphaFromPercent) {
     EXPECT_EQ(AlphaFromPercent(150), 255u);
     EXPECT_EQ(AlphaFromPercent(1), 2u);
 }
+
+// The file beside the program serves where it can be written; elsewhere the
+// profile's takes the toggles and wins once it exists.
+TEST(IniPath, TheProfileKeepsTheSettingWhereTheProgramsFolderCannotBeWritten) {
+    const std::string program = "C:\\Program Files\\Orbelune\\Orbelune.ini";
+    const std::string profile = ProfileFilePath("C:\\Users\\Ann\\AppData\\Local\\");
+    EXPECT_EQ(profile, "C:\\Users\\Ann\\AppData\\Local\\Orbelune\\Orbelune.ini");
+    EXPECT_EQ(ProfileFilePath(""), "");
+    const auto choose = [&](bool writable, const std::string& inProfile, bool exists) {
+        const SettingsFiles files = ChooseSettingsFiles(program, writable, inProfile, exists);
+        return std::vector<std::string>{files.readFrom, files.writeTo};
+    };
+    using Files = std::vector<std::string>;
+    EXPECT_EQ(choose(true, profile, true), (Files{program, program}));
+    EXPECT_EQ(choose(false, profile, false), (Files{program, profile})) << "the default";
+    EXPECT_EQ(choose(false, profile, true), (Files{profile, profile}));
+    EXPECT_EQ(choose(false, "", false), (Files{program, program})) << "no profile folder";
+}
