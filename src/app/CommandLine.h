@@ -22,13 +22,13 @@ Invocation ParseArguments(const std::vector<std::string>& arguments);
 constexpr int ExitReportNotWritten = 1;
 constexpr int ExitBadCommandLine = 2;
 
-constexpr const char* UsageText =
-    "Orbelune shows the fixed drives of this computer.\n\n"
-    "Orbelune.exe /report FILE\n"
-    "    writes the drive report to FILE (replacing it) and ends, showing nothing:\n"
-    "    exit code 0 when it was written, 1 when it was not.\n"
-    "Orbelune.exe /?\n"
-    "    shows this.\n\n"
-    "Any other argument ends the program at once with exit code 2.";
+constexpr const char* UsageText = "Orbelune shows the fixed drives of this computer.\n\n"
+                                  "Orbelune.exe /report FILE\n"
+                                  "    writes the drive report to FILE and ends,\n"
+                                  "    showing nothing: exit code 0 when written,\n"
+                                  "    1 when not.\n"
+                                  "Orbelune.exe /?\n"
+                                  "    shows this.\n\n"
+                                  "Any other argument ends it with exit code 2.";
 
 } // namespace app
