@@ -114,30 +114,3 @@ TEST(ReadOnlyProgram_Settings, ALockedProgramFolderKeepsTheChoiceInTheProfile) {
     EXPECT_EQ(RunProgram(program + " /report P:\\report.txt"), 1u);
     EXPECT_FALSE(Exists("P:\\report.txt"));
 }
-
-// With the pointer resting on the button, the second press of a double-click
-// counts: a click and a double-click toggle three times. The messages are sent,
-// each handled before the next: posted, they hid a press ended by the button
-// taking its own capture again.
-TEST(TwoDrives_Settings, ADoubleClickOnTheTransparencyButtonTogglesTwice) {
-    const std::string folder = ProgramCopy("double-click", std::nullopt);
-    App app(folder + "\\Orbelune.exe", folder);
-    ASSERT_NE(app.window, nullptr);
-    HWND button = GetDlgItem(app.window, IDC_TRANSPARENCY);
-    RECT bounds{};
-    GetWindowRect(button, &bounds);
-    SetCursorPos((bounds.left + bounds.right) / 2, (bounds.top + bounds.bottom) / 2);
-    const auto press = [&](UINT down) {
-        for (const UINT message : {UINT(WM_MOUSEMOVE), down, UINT(WM_LBUTTONUP)})
-            Send(button, message, message == down ? MK_LBUTTON : 0, MAKELPARAM(5, 5));
-    };
-    EXPECT_EQ(app.Alpha(), kOpaque);
-    press(WM_LBUTTONDOWN);
-    EXPECT_TRUE(WaitUntil([&] { return app.Alpha() == kTransparent; }, 3000));
-    press(WM_LBUTTONDOWN);
-    press(WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(Send(app.window, WM_NULL).has_value());
-    EXPECT_EQ(app.Alpha(), kTransparent) << "two toggles more";
-    EXPECT_TRUE(WaitUntil([&] { return ReadFileBytes(folder + "\\Orbelune.ini") == kStored1; }));
-    app.Quit();
-}

@@ -241,6 +241,10 @@ TEST(ImageButton, HotPressedAndFocusedLooksDifferFromNormalThemedAndClassic) {
                 button.Differing(look(true, TRUE, WM_KILLFOCUS, ThemeStatePressed), normal, 3), 0);
             const auto focused = look(false, FALSE, WM_SETFOCUS, ThemeStateDefaulted);
             EXPECT_GT(button.Differing(focused, normal, 3), button.width) << "dotted focus frame";
+            if (!themed) { // and a frame around the focused button
+                EXPECT_EQ((std::vector<bool>{normal[0] == 0, focused[0] == 0}),
+                          (std::vector<bool>{false, true}));
+            }
         }
         button.object.EnableTheme(true);
         const std::vector<COLORREF> before = button.Look();

@@ -58,16 +58,6 @@ void Wait(CMainDialog& dialog, DWORD ms) {
     }
 }
 
-std::string Text(HWND window, int id = 0) {
-    char text[256] = {};
-    GetWindowTextA(id != 0 ? GetDlgItem(window, id) : window, text, sizeof text);
-    return text;
-}
-
-template <typename Control> Control& ControlOf(HWND dialog, int id) {
-    return dynamic_cast<Control&>(*fw::Window::FromHandle(GetDlgItem(dialog, id)));
-}
-
 // The GDI objects, menus and windows of this process, each by its handle's table index.
 int CountObjects() {
     int count = 0;
@@ -124,9 +114,13 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
             {IDC_VOLUME_NAME, RGB(178, 34, 34)}, {IDC_TOTAL_CAPACITY, RGB(178, 34, 34)},
             {IDC_SYSTEM_DRIVE, RGB(0, 0, 205)},  {IDC_SERIAL, GetSysColor(COLOR_WINDOWTEXT)},
         };
-        for (const auto& [id, color] : colors) {
-            EXPECT_EQ(ControlOf<CColorLabel>(window, id).LabelTextColor(), color) << id;
-            EXPECT_EQ(ControlOf<CColorLabel>(window, id).LabelBkColor(), GetSysColor(COLOR_WINDOW));
+        for (const auto& [id, color] : colors) { // the colours a label is drawn with
+            const Canvas drawn(1, 1);
+            EXPECT_NE(SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(drawn.Dc()),
+                                   LPARAM(GetDlgItem(window, id))),
+                      0);
+            EXPECT_EQ(GetTextColor(drawn.Dc()), color) << id;
+            EXPECT_EQ(GetBkColor(drawn.Dc()), GetSysColor(COLOR_WINDOW)) << id;
         }
         for (int bar : {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_FREE_BAR, IDC_TOTAL_USED_BAR}) {
             HWND control = GetDlgItem(window, bar);

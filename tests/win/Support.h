@@ -2,6 +2,7 @@
 // What the Win32 tests share: a picture in memory that windows print into and tests
 // read back, and the answering of the modal boxes that a call shows on this thread.
 #include "framework/Handles.h"
+#include "framework/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,18 @@ inline HWND Create(const char* className, const char* text, DWORD style, int x, 
                    int height, HWND parent = nullptr) {
     return CreateWindowExA(0, className, text, style, x, y, width, height, parent, nullptr, nullptr,
                            nullptr);
+}
+
+// A window's text, or its control's `id`.
+inline std::string Text(HWND window, int id = 0) {
+    char text[256] = {};
+    GetWindowTextA(id != 0 ? GetDlgItem(window, id) : window, text, sizeof text);
+    return text;
+}
+
+// The object of the program's class that runs a dialog's control.
+template <typename Control> Control& ControlOf(HWND dialog, int id) {
+    return dynamic_cast<Control&>(*fw::Window::FromHandle(GetDlgItem(dialog, id)));
 }
 
 inline std::function<void(HWND)> boxAnswer;
