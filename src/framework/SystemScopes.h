@@ -25,16 +25,17 @@ class ClipboardSession {
     bool open;
 };
 
-// COM initialised on this thread for the scope (CoInitialize); uninitialised on
-// scope exit when the call succeeded, S_FALSE (already initialised) included.
-class ComInitialization {
+// A library of the system initialised on this thread for the scope, and
+// uninitialised on scope exit when the call succeeded (S_FALSE, already
+// initialised, included).
+template <HRESULT(WINAPI* Initialize)(LPVOID), void(WINAPI* Uninitialize)()> class Initialization {
   public:
-    ComInitialization() noexcept : result(CoInitialize(nullptr)) {}
-    ComInitialization(const ComInitialization&) = delete;
-    ComInitialization& operator=(const ComInitialization&) = delete;
-    ~ComInitialization() {
+    Initialization() noexcept : result(Initialize(nullptr)) {}
+    Initialization(const Initialization&) = delete;
+    Initialization& operator=(const Initialization&) = delete;
+    ~Initialization() {
         if (SUCCEEDED(result)) {
-            CoUninitialize();
+            Uninitialize();
         }
     }
     bool Succeeded() const noexcept { return SUCCEEDED(result); }
@@ -43,22 +44,7 @@ class ComInitialization {
     HRESULT result;
 };
 
-// OLE initialised on this thread for the scope; uninitialised on scope exit
-// when the call succeeded.
-class OleInitialization {
-  public:
-    OleInitialization() noexcept : result(OleInitialize(nullptr)) {}
-    OleInitialization(const OleInitialization&) = delete;
-    OleInitialization& operator=(const OleInitialization&) = delete;
-    ~OleInitialization() {
-        if (SUCCEEDED(result)) {
-            OleUninitialize();
-        }
-    }
-    bool Succeeded() const noexcept { return SUCCEEDED(result); }
-
-  private:
-    HRESULT result;
-};
+using ComInitialization = Initialization<&CoInitialize, &CoUninitialize>;
+using OleInitialization = Initialization<&OleInitialize, &OleUninitialize>;
 
 } // namespace fw

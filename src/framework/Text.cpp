@@ -20,30 +20,23 @@ std::wstring Widen(const std::string& text) {
     return wide;
 }
 
-std::string ToUtf8(const std::string& text) {
-    if (GetACP() == CP_UTF8) {
-        return text;
-    }
-    const std::wstring wide = Widen(text);
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+namespace {
+
+std::string FromWide(const std::wstring& text, UINT codePage) {
+    const int length = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()),
                                            nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+    std::string converted(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
     if (length > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &utf8[0],
+        WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &converted[0],
                             length, nullptr, nullptr);
     }
-    return utf8;
+    return converted;
 }
 
-std::string Narrow(const std::wstring& text) {
-    const int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-    if (length > 0) {
-        WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0],
-                            length, nullptr, nullptr);
-    }
-    return narrow;
+} // namespace
+
+std::string ToUtf8(const std::string& text) {
+    return GetACP() == CP_UTF8 ? text : FromWide(Widen(text), CP_UTF8);
 }
 
 std::vector<std::string> CommandLineArguments() {
@@ -52,7 +45,7 @@ std::vector<std::string> CommandLineArguments() {
     LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
     const LocalMemory owner(words);
     for (int i = 1; words != nullptr && i < count; ++i) {
-        arguments.push_back(Narrow(words[i]));
+        arguments.push_back(FromWide(words[i], CP_ACP));
     }
     return arguments;
 }

@@ -14,11 +14,9 @@ std::wstring Widen(const std::string& text);
 // The text in UTF-8 (converted from the process's code page unless that is UTF-8).
 std::string ToUtf8(const std::string& text);
 
-// The text in the process's code page (converted from UTF-16).
-std::string Narrow(const std::wstring& text);
-
-// The arguments of the program's command line after its name, split as the
-// system splits them (quotes group, backslashes escape only quotes).
+// The arguments of the program's command line after its name, in the
+// process's code page, split as the system splits them (quotes group,
+// backslashes escape only quotes).
 std::vector<std::string> CommandLineArguments();
 
 // The program file's full path, however long.

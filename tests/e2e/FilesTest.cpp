@@ -88,13 +88,8 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotAskBeforeReplacingAndWriteTheirFi
 // 2; "/?" shows the usage.
 TEST(TwoDrives_CommandLine, TheReportIsWrittenWithoutAWindowAndOtherArgumentsAreRefused) {
     const std::string program = "\"" + Env("ORBELUNE_EXE") + "\" ";
-    std::vector<std::string> shown;
-    const auto note = [&](HWND window) {
-        char title[256] = "";
-        GetWindowTextA(window, title, sizeof title);
-        shown.push_back(title);
-        PostMessageA(window, WM_CLOSE, 0, 0);
-    };
+    int shown = 0;
+    const auto note = [&](HWND) { ++shown; };
     const std::string path = Scratch("drives of this computer.txt");
     std::ofstream(path, std::ios::binary) << "last week's report";
     EXPECT_EQ(RunProgram(program + "/report \"" + path + "\"", kTimeoutMs, note), 0u);
@@ -109,7 +104,7 @@ TEST(TwoDrives_CommandLine, TheReportIsWrittenWithoutAWindowAndOtherArgumentsAre
 
     for (const char* refused : {"/bogus", "/report", "report x.txt", "/? /report x.txt"})
         EXPECT_EQ(RunProgram(program + refused, kTimeoutMs, note), 2u) << refused;
-    EXPECT_EQ(shown, std::vector<std::string>{}) << "no window, no question";
+    EXPECT_EQ(shown, 0) << "no window, no question";
 
     std::string usage;
     EXPECT_EQ(RunProgram(program + "/?", kTimeoutMs,

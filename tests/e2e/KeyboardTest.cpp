@@ -14,15 +14,23 @@ HWND Focus(const App& app) {
     return info.hwndFocus;
 }
 
-// The open context menu's top-left corner, or (-1, -1) when none opened in time.
-POINT MenuCorner(const App& app) {
+// The top-left corner of the context menu that `open` opens, closed again by
+// the keys `close`; (-1, -1) when none opened in time, (-2, -2) when it stayed.
+std::vector<LONG> MenuCorner(const App& app, const std::function<void()>& open, const char* close) {
+    open();
     RECT menu{-1, -1, -1, -1};
     GetWindowRect(FindWindowOf(app.Id(), kMenuClass, nullptr, 5000), &menu);
-    return {menu.left, menu.top};
+    TypeKeys(close);
+    const bool closed =
+        WaitUntil([&] { return !FindWindowOf(app.Id(), kMenuClass, nullptr, 0); }, 3000);
+    return closed ? std::vector<LONG>{menu.left, menu.top} : std::vector<LONG>{-2, -2};
 }
 
-bool MenuClosed(const App& app) {
-    return WaitUntil([&] { return !FindWindowOf(app.Id(), kMenuClass, nullptr, 0); }, 3000);
+// The lower-left corner of a control, where the keyboard's menu opens.
+std::vector<LONG> Below(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    return {r.left, r.bottom};
 }
 
 } // namespace
@@ -37,30 +45,14 @@ TEST(TwoDrives_Keyboard, TabReachesEveryControlAndTheMenuOpensAtTheFocus) {
     EXPECT_TRUE(WaitUntil([&] { return Focus(app) == list; }, 3000));
     TypeKeys("Down");
     EXPECT_TRUE(WaitUntil([&] { return app.Item(IDC_DRIVE_GROUP) == "Logical Drive E:\\"; }, 3000));
-
-    const auto below = [](HWND control) {
-        RECT r{};
-        GetWindowRect(control, &r);
-        return POINT{r.left, r.bottom};
-    };
-    RECT window{};
-    GetWindowRect(app.window, &window);
-    TypeKeys("shift+F10");
-    POINT corner = MenuCorner(app);
-    EXPECT_NEAR(corner.x, below(list).x, 4);
-    EXPECT_NEAR(corner.y, below(list).y, 4);
-    EXPECT_TRUE(PtInRect(&window, corner)) << "within the window";
-    TypeKeys("Escape");
-    EXPECT_TRUE(MenuClosed(app));
-
+    EXPECT_EQ(MenuCorner(
+                  app, [] { TypeKeys("shift+F10"); }, "Escape"),
+              Below(list));
     TypeKeys("shift+Tab");
     EXPECT_TRUE(WaitUntil([&] { return Focus(app) == exit; }, 3000));
-    TypeKeys("Menu");
-    corner = MenuCorner(app);
-    EXPECT_NEAR(corner.x, below(exit).x, 4);
-    EXPECT_NEAR(corner.y, below(exit).y, 4);
-    TypeKeys("Escape Escape");
-    EXPECT_TRUE(MenuClosed(app));
+    EXPECT_EQ(MenuCorner(
+                  app, [] { TypeKeys("Menu"); }, "Escape Escape"),
+              Below(exit));
     EXPECT_TRUE(IsWindowVisible(app.window)) << "Escape leaves the window open";
 
     // The about box from the menu's last item; Alt+F4 closes it and the
@@ -72,10 +64,7 @@ TEST(TwoDrives_Keyboard, TabReachesEveryControlAndTheMenuOpensAtTheFocus) {
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(about); }, 3000));
     EXPECT_TRUE(WaitUntil([&] { return Focus(app) == exit; }, 3000));
 
-    RunOnHost("xdotool mousemove 300 200 click 3");
-    corner = MenuCorner(app);
-    EXPECT_EQ((std::vector<LONG>{corner.x, corner.y}), (std::vector<LONG>{300, 200}));
-    TypeKeys("Escape");
-    EXPECT_TRUE(MenuClosed(app));
+    const auto rightClick = [] { RunOnHost("xdotool mousemove 300 200 click 3"); };
+    EXPECT_EQ(MenuCorner(app, rightClick, "Escape"), (std::vector<LONG>{300, 200}));
     app.Quit();
 }
