@@ -1,7 +1,7 @@
 // Names in any script, as a user writes them: a volume label in Cyrillic,
-// Greek and Chinese, shown, copied, reported, made a shortcut's name and
-// written anew, and the program in a folder whose name no legacy code page
-// holds, where it keeps its setting and writes a report named in any script.
+// Greek and Chinese, shown, copied, made a shortcut's name and written anew,
+// and the program in a folder whose name no legacy code page holds, where it
+// keeps its setting and writes a report (in UTF-8) named in any script.
 #include "Orbelune.h"
 
 using namespace e2e;
@@ -12,7 +12,7 @@ const std::string kLabel = "Диск Ω 数据";
 
 } // namespace
 
-TEST(Unicode_Names, ALabelInAnyScriptIsShownCopiedReportedAndNamesTheShortcut) {
+TEST(Unicode_Names, ALabelInAnyScriptIsShownCopiedAndNamesTheShortcut) {
     App app;
     ASSERT_NE(app.window, nullptr);
     app.SelectDrive(1);
@@ -22,14 +22,6 @@ TEST(Unicode_Names, ALabelInAnyScriptIsShownCopiedReportedAndNamesTheShortcut) {
     // system's conversion into its own code page.
     EXPECT_EQ(app.CopyWithF3().rfind("G:\\\r\nVolume Name: " + kLabel + "\r\n", 0), 0u);
     EXPECT_EQ(ClipboardText(CF_TEXT).rfind("G:\\\r\nVolume Name: ", 0), 0u);
-
-    DeleteFileA(Scratch("names.txt").c_str());
-    Post(app.window, WM_COMMAND, ID_SAVE_REPORT);
-    ASSERT_TRUE(SaveFileAs(app.Id(), Scratch("names")));
-    EXPECT_EQ(AnswerMessageBox(app.Id(), IDNO), kWritten);
-    EXPECT_NE(ReadFileBytes(Scratch("names.txt")).find("\r\nVolume Name: " + kLabel + "\r\n"),
-              std::string::npos)
-        << "in UTF-8";
 
     const std::string link = Env("USERPROFILE") + "\\Desktop\\" + kLabel + ".lnk";
     DeleteFileW(Wide(link).c_str());
