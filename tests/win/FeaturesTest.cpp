@@ -196,15 +196,16 @@ TEST(DriveFormatter, HookPrefillsTheFirstEditOfTheNextActivatedWindowOnlyWhileTh
 // Wine's recycle bin is the trash folder of the profile's private home, which
 // the test profile maps to a drive letter.
 TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThatItIsEmptyOrThatItFailed) {
-    const char* trash = std::getenv("ORBELUNE_TRASH");
+    const char* const trash = std::getenv("ORBELUNE_TRASH");
     if (trash == nullptr)
         GTEST_SKIP() << "not in a test profile";
-    for (const auto& file : {std::make_pair("a.bin", 3000), std::make_pair("b.bin", 500)}) {
-        std::ofstream(std::string(trash) + "files\\" + file.first, std::ios::binary)
-            << std::string(static_cast<std::size_t>(file.second), 'x');
-        std::ofstream(std::string(trash) + "info\\" + file.first + ".trashinfo", std::ios::binary)
-            << "[Trash Info]\nPath=/tmp/" << file.first << "\nDeletionDate=2026-12-01T10:00:00\n";
-    }
+    const auto deleted = [&](const std::string& name, std::size_t size) {
+        std::ofstream(trash + ("files\\" + name), std::ios::binary) << std::string(size, 'x');
+        std::ofstream(trash + ("info\\" + name + ".trashinfo"), std::ios::binary)
+            << "[Trash Info]\nPath=/tmp/" << name << "\nDeletionDate=2026-12-01T10:00:00\n";
+    };
+    deleted("a.bin", 3000);
+    deleted("b.bin", 500);
     CRecycleBin bin;
     const auto empty = [&] { CRecycleBin::EmptyAndTell(nullptr, bin); };
     EXPECT_EQ(BoxTexts(empty), std::vector<std::string>{"Deleted: 2 elements.\r\nReleased: 3 KB."});
@@ -213,9 +214,7 @@ TEST(RecycleBin, EmptiesEveryBinAndTellsWhatWasReleasedThatItIsEmptyOrThatItFail
     struct Refusing : CRecycleBin {
         bool EmptyAll() override { return false; }
     } refusing;
-    std::ofstream(std::string(trash) + "files\\c.bin", std::ios::binary) << "x";
-    std::ofstream(std::string(trash) + "info\\c.bin.trashinfo", std::ios::binary)
-        << "[Trash Info]\nPath=/tmp/c.bin\nDeletionDate=2026-12-01T10:00:00\n";
+    deleted("c.bin", 1);
     EXPECT_EQ(BoxTexts([&] { CRecycleBin::EmptyAndTell(nullptr, refusing); }),
               std::vector<std::string>{"The Recycle Bin could not be emptied."});
     EXPECT_TRUE(bin.EmptyAll());
