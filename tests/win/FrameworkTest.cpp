@@ -1,6 +1,5 @@
-// The framework: message tables and reflection, the modal loop, subclassing, handle
+// The framework: message tables, the modal loop, subclassing, handle
 // owners, the report of an exception in a window procedure, the DPI awareness.
-#include "controls/CColorLabel.h"
 #include "controls/CMenuXP.h"
 #include "framework/Dialog.h"
 #include "framework/Dpi.h"
@@ -19,8 +18,7 @@ constexpr UINT TestNotification = 0x77;
 constexpr UINT ThrowMessage = WM_APP + 1;
 constexpr WPARAM ThrowKey = VK_F12;
 
-// A dialog (the about box's template) that runs a test body as it starts, with
-// a colour label bound to its text.
+// A dialog (the about box's template) that runs a test body as it starts.
 class ProbeDialog : public fw::Dialog {
   public:
     explicit ProbeDialog(HWND owner = nullptr) : fw::Dialog(IDD_ABOUT, owner) {}
@@ -29,7 +27,6 @@ class ProbeDialog : public fw::Dialog {
         static const fw::MessageEntry entries[] = {
             fw::OnCommand<&ProbeDialog::OnTestCommand>(TestCommand),
             fw::OnNotify<&ProbeDialog::OnTestNotification>(TestNotification, IDC_HOMEPAGE),
-            fw::OnMessageRange<&ProbeDialog::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
             fw::OnMessage<&ProbeDialog::OnThrow>(ThrowMessage),
         };
         static const fw::MessageMap map(entries, &fw::Dialog::Messages());
@@ -48,10 +45,8 @@ class ProbeDialog : public fw::Dialog {
     std::function<void(ProbeDialog&)> onInit;
     std::vector<std::string> calls;
     std::vector<std::pair<HWND, BOOL>> keysSeen;
-    CColorLabel label;
 
   protected:
-    void DoDataExchange() override { Bind(IDC_ABOUT_TEXT, label); }
     BOOL OnInitDialog() override {
         onInit(*this);
         return TRUE;
@@ -60,10 +55,6 @@ class ProbeDialog : public fw::Dialog {
   private:
     void OnTestCommand() { calls.push_back("command"); }
     void OnTestNotification() { calls.push_back("notification"); }
-    LRESULT OnCtlColor(WPARAM, LPARAM) {
-        calls.push_back("parent color");
-        return Default();
-    }
     LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("table full"); }
 };
 
@@ -84,30 +75,6 @@ TEST(Framework, CommandAndNotificationEntriesMatchTheirIdsAndCodesThenTheBaseTab
     };
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     EXPECT_EQ(dialog.calls, (std::vector<std::string>{"command", "command", "notification"}));
-}
-
-// A control's colour request goes to its object before the parent's table;
-// the label's brush and link go with its window.
-TEST(Framework, ControlColorsReachTheControlsObjectAndItsBrushGoesWithTheWindow) {
-    ProbeDialog dialog;
-    Canvas canvas(10, 10);
-    HBRUSH brush = nullptr;
-    dialog.onInit = [&](ProbeDialog& d) {
-        d.label.SetLabelTextColor(RGB(178, 34, 34));
-        d.label.SetLabelBkColor(RGB(10, 20, 30));
-        brush = HBRUSH(d.Send(WM_CTLCOLORSTATIC, WPARAM(canvas.Dc()), LPARAM(d.label.GetHwnd())));
-        LOGBRUSH color{};
-        GetObjectA(brush, sizeof color, &color);
-        EXPECT_EQ(color.lbColor, RGB(10, 20, 30));
-        EXPECT_EQ(GetTextColor(canvas.Dc()), RGB(178, 34, 34));
-        EXPECT_TRUE(d.calls.empty());
-        d.Send(WM_CTLCOLORBTN, WPARAM(canvas.Dc()), LPARAM(d.GetDlgItem(IDC_HOMEPAGE)));
-        EXPECT_EQ(d.calls, std::vector<std::string>{"parent color"}) << "a control without object";
-        d.EndDialog(IDOK);
-    };
-    dialog.DoModal();
-    EXPECT_EQ(GetObjectType(brush), 0u);
-    EXPECT_FALSE(dialog.label.IsAttached());
 }
 
 // Measuring and drawing an owner-drawn menu item reach the menu object that
