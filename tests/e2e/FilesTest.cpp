@@ -1,5 +1,5 @@
-// What the program writes through the save dialogs and its own questions, to
-// the clipboard, the desktop and a volume's name, read back by independent readers.
+// What the program writes through the save dialogs, its own questions and its
+// command line, to the desktop and a volume's name, read back by independent readers.
 #include "Orbelune.h"
 
 #include <regex>
@@ -115,22 +115,6 @@ TEST(TwoDrives_CommandLine, TheReportIsWrittenWithoutAWindowAndOtherArgumentsAre
                          }),
               0u);
     EXPECT_NE(usage.find("Orbelune.exe /report FILE"), std::string::npos) << usage;
-}
-
-// F3 while another program holds the clipboard: the other program's text stays,
-// and F3 copies again once it is free.
-TEST(TwoDrives_Clipboard, CopyingWhileAnotherProgramHoldsItLeavesItsText) {
-    App app;
-    ASSERT_NE(app.window, nullptr);
-    WithClipboardHeld("the other program's text", [&] {
-        PressKeys(app.window, {VK_F3});
-        Post(app.window, WM_COMMAND, ID_ABOUT); // opens once the copy has been handled
-        HWND about = FindWindowOf(app.Id(), kDialogClass, "About...");
-        EXPECT_TRUE(about && Post(about, WM_CLOSE) && WaitUntil([&] { return !IsWindow(about); }));
-    });
-    EXPECT_EQ(ClipboardText(), "the other program's text");
-    EXPECT_EQ(app.CopyWithF3().rfind(kSystemFacts, 0), 0u);
-    app.Quit();
 }
 
 // Answered No, or confirmed with a name the file system refuses (reported),

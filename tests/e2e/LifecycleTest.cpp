@@ -1,5 +1,6 @@
 // Every way to end the program (its close box ends every other scenario), the
-// way to the notification area and back, and Escape, which does not end it.
+// way to the notification area and back, Escape, which does not end it, and F3
+// while another program holds the clipboard.
 #include "Orbelune.h"
 
 #include <tlhelp32.h>
@@ -8,11 +9,17 @@ using namespace e2e;
 
 TEST(TwoDrives_Lifecycle, EveryWayToEndTheProgramEndsItCleanly) {
     const std::pair<const char*, std::function<void(App&)>> ways[] = {
-        {"Exit button after Escape",
+        {"Exit button after Escape and F3 while another program held the clipboard",
          [](App& app) {
-             // Keys arrive in order: once F3 has copied, Escape has been ignored.
-             PressKeys(app.window, {VK_ESCAPE});
-             EXPECT_EQ(app.CopyWithF3().rfind(kSystemFacts, 0), 0u);
+             WithClipboardHeld("the other program's text", [&] {
+                 PressKeys(app.window, {VK_ESCAPE, VK_F3});
+                 Post(app.window, WM_COMMAND, ID_ABOUT); // opens once the keys were handled
+                 HWND about = FindWindowOf(app.Id(), kDialogClass, "About...");
+                 EXPECT_TRUE(about && Post(about, WM_CLOSE) &&
+                             WaitUntil([&] { return !IsWindow(about); }));
+             });
+             EXPECT_EQ(ClipboardText(), "the other program's text");
+             EXPECT_EQ(app.CopyWithF3().rfind(kSystemFacts, 0), 0u) << "F3 copies once it is free";
              ClickButton(app.window, IDOK);
          }},
         {"Enter on the focused Exit button", [](App& app) { PressKeys(app.window, {VK_RETURN}); }},
