@@ -74,7 +74,7 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotAskBeforeReplacingAndWriteTheirFi
         } else { // the whole window, as an image tool reads it
             RECT r{};
             GetWindowRect(app.window, &r);
-            EXPECT_EQ(RunHostTool("identify -format '%w,%h\\n'", path),
+            EXPECT_EQ(RunOnHost("identify -format '%w,%h\\n' " + HostPath(path)),
                       std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top) +
                           "\n");
         }

@@ -27,7 +27,7 @@ TEST(Unicode_Names, ALabelInAnyScriptIsShownCopiedAndNamesTheShortcut) {
     DeleteFileW(Wide(link).c_str());
     Send(app.window, WM_COMMAND, ID_SHORTCUT); // returns when the command has ended
     ASSERT_TRUE(CopyFileW(Wide(link).c_str(), Wide(Scratch("names.lnk")).c_str(), FALSE));
-    const std::string info = RunHostTool("lnkinfo", Scratch("names.lnk"));
+    const std::string info = RunOnHost("lnkinfo " + HostPath(Scratch("names.lnk")));
     EXPECT_NE(info.find("Local path\t\t\t: G:\\\n"), std::string::npos) << info;
     EXPECT_NE(info.find("Description\t\t\t: Shortcut created on "), std::string::npos) << info;
 

@@ -239,20 +239,11 @@ inline std::string RunOnHost(const std::string& command) {
     return text.substr(0, text.find("@end\n"));
 }
 
-// What a command of the host system prints about a file, given to it last.
-inline std::string RunHostTool(const std::string& command, const std::string& windowsPath) {
-    return RunOnHost(command + " " + HostPath(windowsPath));
-}
-
 // True when no file can be made in the folder.
 inline bool NothingCanBeWrittenIn(const std::string& folder) {
-    const std::string probe = folder + "\\probe";
-    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return true;
-    CloseHandle(file);
-    DeleteFileA(probe.c_str());
-    return false;
+    HANDLE file = CreateFileA((folder + "\\probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    return file == INVALID_HANDLE_VALUE || !CloseHandle(file);
 }
 
 // A folder made read-only as the harness makes one (immutable, so that root is
