@@ -106,14 +106,17 @@ TEST(TwoDrives_CommandLine, TheReportIsWrittenWithoutAWindowAndOtherArgumentsAre
         EXPECT_EQ(RunProgram(program + refused, kTimeoutMs, note), 2u) << refused;
     EXPECT_EQ(shown, 0) << "no window, no question";
 
-    std::string usage;
+    std::string usage; // under the program's name
     EXPECT_EQ(RunProgram(program + "/?", kTimeoutMs,
                          [&](HWND box) {
                              DWORD id = 0;
+                             char title[64] = "";
                              GetWindowThreadProcessId(box, &id);
-                             usage = AnswerMessageBox(id, IDOK);
+                             GetWindowTextA(box, title, sizeof title);
+                             usage = title + (": " + AnswerMessageBox(id, IDOK));
                          }),
               0u);
+    EXPECT_EQ(usage.rfind("Orbelune: Orbelune shows the fixed drives", 0), 0u) << usage;
     EXPECT_NE(usage.find("Orbelune.exe /report FILE"), std::string::npos) << usage;
 }
 
