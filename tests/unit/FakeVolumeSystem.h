@@ -1,7 +1,5 @@
 #pragma once
-// A machine described in a few lines: which letters exist, their type, sizes
-// and volume information, and whether each query succeeds. It counts what it
-// is asked.
+// A machine's drives described in a few lines, each query able to fail; it counts questions.
 #include "drives/VolumeSystem.h"
 
 #include <cstdint>

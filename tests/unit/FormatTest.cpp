@@ -9,7 +9,6 @@ TEST(Format, PrintfConversionsMatchOnEveryRuntime) {
     EXPECT_EQ(base::Format("%.f", 67.5), "68");
     EXPECT_EQ(base::Format("%lld", 1LL << 40), "1099511627776");
     EXPECT_EQ(base::Format("%X", 0xABCu), "ABC");
-    EXPECT_EQ(base::Format("%s", ""), "");
     EXPECT_EQ(base::Format("%s", std::string(5000, 'x').c_str()).size(), 5000u);
 }
 
@@ -22,20 +21,12 @@ TEST(Format, Utf8PrefixNeverEndsInsideACharacter) {
         EXPECT_EQ(base::Utf8Prefix(text, max), text.substr(0, kept[max])) << max;
 }
 
-TEST(Colors, RedIsTheLowByteAsTheSystemStoresIt) {
-    EXPECT_EQ(base::Rgb(1, 2, 3), 0x030201u);
-    EXPECT_EQ(base::Rgb(0x1FF, 0x1FF, 0x1FF), 0xFFFFFFu);
-    EXPECT_EQ((std::vector<unsigned>{base::RedOf(0x030201), base::GreenOf(0x030201),
-                                     base::BlueOf(0x030201)}),
-              (std::vector<unsigned>{1, 2, 3}));
-}
-
-// Out of high contrast the program's own colours; in high contrast the
-// system's, the warnings and the bars in the highlight colour, which the
-// scheme keeps apart from plain text.
+// Red is the low byte; in high contrast the system's colours, warnings and bars highlighted.
 TEST(Colors, HighContrastGivesEachColorItsSystemColor) {
     using base::ColorUse;
     using base::Rgb;
+    EXPECT_EQ(Rgb(1, 2, 3), 0x030201u);
+    EXPECT_EQ(Rgb(0x1FF, 0x1FF, 0x1FF), 0xFFFFFFu);
     // window text, window, highlight, highlight text, button text
     const base::SystemColors system{1, 2, 3, 4, 5};
     const struct {
