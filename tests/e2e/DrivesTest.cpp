@@ -1,5 +1,5 @@
-// Drives that come and go while the program runs (the system tells the window
-// of a volume's arrival and removal), and a drive that stops answering.
+// Drives that come and go while the program runs (the system tells the window of a volume's
+// arrival and removal), and a drive that stops answering.
 #include "Orbelune.h"
 
 #include <commctrl.h>
@@ -8,28 +8,20 @@
 
 using namespace e2e;
 
-namespace {
-
-// What the system sends to every top-level window when a volume comes or goes.
-bool TellVolumeChange(HWND window, WPARAM event, char letter) {
-    DEV_BROADCAST_VOLUME volume{};
-    volume.dbcv_size = sizeof volume;
-    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
-    volume.dbcv_unitmask = 1u << (letter - 'A');
-    return Send(window, WM_DEVICECHANGE, event, reinterpret_cast<LPARAM>(&volume)).has_value();
-}
-
-} // namespace
-
 TEST(Hotplug_Drives, ArrivalAndRemovalRebuildTheListKeepingTheSelectedDriveAfterADialog) {
     const std::string folder = Scratch("gdrive");
+    // What the system sends to every top-level window when a volume comes or goes.
+    const auto tell = [](HWND window, WPARAM event) {
+        DEV_BROADCAST_VOLUME volume{sizeof volume, DBT_DEVTYP_VOLUME, 0, 1u << ('G' - 'A'), 0};
+        return Send(window, WM_DEVICECHANGE, event, LPARAM(&volume)).has_value();
+    };
     App app;
     ASSERT_NE(app.window, nullptr);
     ASSERT_EQ(app.DriveList(CB_GETCOUNT), 2);
     app.SelectDrive(1);
 
     ASSERT_TRUE(CreateDirectoryA(folder.c_str(), nullptr));
-    ASSERT_TRUE(TellVolumeChange(app.window, DBT_DEVICEARRIVAL, 'G'));
+    ASSERT_TRUE(tell(app.window, DBT_DEVICEARRIVAL));
     EXPECT_EQ(app.DriveList(CB_GETCOUNT), 3);
     EXPECT_EQ(app.DriveList(CB_GETCURSEL), 1);
     EXPECT_EQ(app.Item(IDC_DRIVE_GROUP), "Logical Drive E:\\");
@@ -40,7 +32,7 @@ TEST(Hotplug_Drives, ArrivalAndRemovalRebuildTheListKeepingTheSelectedDriveAfter
     Post(app.window, WM_COMMAND, ID_ABOUT);
     HWND about = FindWindowOf(app.Id(), kDialogClass, "About...");
     ASSERT_TRUE(RemoveDirectoryA(folder.c_str()));
-    ASSERT_TRUE(TellVolumeChange(app.window, DBT_DEVICEREMOVECOMPLETE, 'G'));
+    ASSERT_TRUE(tell(app.window, DBT_DEVICEREMOVECOMPLETE));
     EXPECT_EQ(app.DriveList(CB_GETCOUNT), 3);
     EXPECT_TRUE(about && Post(about, WM_CLOSE));
     EXPECT_TRUE(WaitUntil([&] { return app.DriveList(CB_GETCOUNT) == 2; }));
@@ -49,9 +41,8 @@ TEST(Hotplug_Drives, ArrivalAndRemovalRebuildTheListKeepingTheSelectedDriveAfter
     app.Quit();
 }
 
-// A drive that stops answering stays listed with its own root and says so, in
-// the window (its figures and bars empty), on the clipboard and in the report;
-// the totals count the drives that answer.
+// A drive that stops answering stays listed with its own root and says so, in the window (its
+// figures and bars empty), on the clipboard and in the report; the totals count those that answer.
 TEST(DriveGone_Drives, ADriveTakenAwayWhileRunningIsReportedUnreadable) {
     App app;
     ASSERT_NE(app.window, nullptr);
