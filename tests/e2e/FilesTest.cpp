@@ -29,30 +29,23 @@ std::string TwoDrivesReport() {
            ". Free: # GB (#%)";
 }
 
-// The label Wine keeps for a drive in its folder.
-std::string LabelOf(const std::string& root) {
-    const std::string label = ReadFileBytes(root + ".windows-label");
-    return label.substr(0, label.find_first_of("\r\n"));
-}
-
 } // namespace
 
-// Each save command hides the window while it asks (the screenshot holding its
-// picture on the clipboard), asks before replacing the file the name typed without
-// its extension stands for, runs once however often it comes, and writes its file.
+// Each save command hides the window while it asks (the screenshot holding its picture on the
+// clipboard), asks before replacing the file the name typed without its extension stands for,
+// runs once however often it comes, and writes its file; the context menu's Exit ends the program.
 TEST(TwoDrives_SaveDialogs, ReportAndScreenshotAskBeforeReplacingAndWriteTheirFiles) {
+    App app;
+    ASSERT_NE(app.window, nullptr);
     for (const int command : {ID_SAVE_REPORT, ID_SCREENSHOT}) {
         const bool report = command == ID_SAVE_REPORT;
         SCOPED_TRACE(report ? "report" : "screenshot");
         const std::string path = Scratch(report ? "old.txt" : "old.bmp");
-        App app;
-        ASSERT_NE(app.window, nullptr);
         for (const int replace : {IDNO, IDYES}) {
             std::ofstream(path, std::ios::binary) << "keep me";
             Post(app.window, WM_COMMAND, command);
             Post(app.window, WM_COMMAND, command); // arrives while the first one asks
-            HWND dialog = FindSaveDialog(app.Id());
-            ASSERT_NE(dialog, nullptr);
+            ASSERT_NE(FindSaveDialog(app.Id()), nullptr);
             EXPECT_FALSE(IsWindowVisible(app.window));
             EXPECT_EQ(IsClipboardFormatAvailable(CF_BITMAP) != FALSE, !report) << "the picture";
             SaveFileAs(app.Id(), Scratch("old"));
@@ -78,8 +71,9 @@ TEST(TwoDrives_SaveDialogs, ReportAndScreenshotAskBeforeReplacingAndWriteTheirFi
                       std::to_string(r.right - r.left) + "," + std::to_string(r.bottom - r.top) +
                           "\n");
         }
-        app.Quit();
     }
+    EXPECT_TRUE(app.UseMenu(false, {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}));
+    EXPECT_TRUE(app.EndsCleanly());
 }
 
 // A script's inventory: "/report FILE" writes the menu's report over the file
@@ -120,15 +114,26 @@ TEST(TwoDrives_CommandLine, TheReportIsWrittenWithoutAWindowAndOtherArgumentsAre
     EXPECT_NE(usage.find("Orbelune.exe /report FILE"), std::string::npos) << usage;
 }
 
-// Answered No, or confirmed with a name the file system refuses (reported),
-// the label stays; an accepted name is checked with the names in any script.
-TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {
+// The shortcut goes on the desktop, named after the drive's label; a file of that name is
+// replaced only when the user says so. A rename answered No, or confirmed with a name the file
+// system refuses (reported), leaves the label; an accepted name is checked with the Unicode names.
+TEST(Tools_DriveTools, TheShortcutAsksBeforeReplacingAFileAndARenameChangesNothingUnconfirmed) {
+    const std::string link = Env("USERPROFILE") + "\\Desktop\\SYSTEM.lnk";
+    App app;
+    ASSERT_NE(app.window, nullptr);
+    for (const int answer : {IDNO, IDYES}) {
+        std::ofstream(link, std::ios::binary) << "the user's own file";
+        Post(app.window, WM_COMMAND, ID_SHORTCUT);
+        EXPECT_EQ(AnswerMessageBox(app.Id(), answer),
+                  link + " already exists.\nDo you want to replace it?");
+        EXPECT_TRUE(Send(app.window, WM_NULL).has_value()); // the command has ended
+        EXPECT_EQ(ReadFileBytes(link) == "the user's own file", answer == IDNO);
+    }
+    app.SelectDrive(1);
+    const auto labelOf = [] { return ReadFileBytes("E:\\.windows-label"); }; // where Wine keeps it
+    const std::string label = labelOf();
     for (const auto& [typed, answer] : {std::pair{"IGNORED", IDNO}, {"TWO\rLINES", IDYES}}) {
         SCOPED_TRACE(typed);
-        const std::string label = LabelOf("E:\\");
-        App app;
-        ASSERT_NE(app.window, nullptr);
-        app.SelectDrive(1);
         Post(app.window, WM_COMMAND, ID_RENAME_VOLUME);
         HWND box = FindWindowOf(app.Id(), [](HWND w) { return GetDlgItem(w, IDC_INPUT_EDIT); });
         ASSERT_NE(box, nullptr);
@@ -147,25 +152,7 @@ TEST(Tools_Rename, TheInputBoxAndTheConfirmationDecideWhetherTheLabelChanges) {
                       "\" will be apply to E:\\\nConfirm ?");
         EXPECT_EQ(AnswerMessageBox(app.Id(), IDOK, 1000),
                   answer == IDYES ? "The volume name of E:\\ could not be changed." : "");
-        EXPECT_EQ(LabelOf("E:\\"), label);
-        app.Quit();
-    }
-}
-
-// On the desktop, named after the drive's label (the link parser reads one
-// back with the names in any script); a file of that name is replaced only
-// when the user says so.
-TEST(Tools_Shortcut, LinksToTheDriveNamedAfterTheLabelAskingBeforeReplacingAFile) {
-    const std::string link = Env("USERPROFILE") + "\\Desktop\\SYSTEM.lnk";
-    App app;
-    ASSERT_NE(app.window, nullptr);
-    for (const int answer : {IDNO, IDYES}) {
-        std::ofstream(link, std::ios::binary) << "the user's own file";
-        Post(app.window, WM_COMMAND, ID_SHORTCUT);
-        EXPECT_EQ(AnswerMessageBox(app.Id(), answer),
-                  link + " already exists.\nDo you want to replace it?");
-        EXPECT_TRUE(Send(app.window, WM_NULL).has_value()); // the command has ended
-        EXPECT_EQ(ReadFileBytes(link) == "the user's own file", answer == IDNO);
+        EXPECT_EQ(labelOf(), label);
     }
     app.Quit();
 }
