@@ -62,7 +62,7 @@ inline HWND Create(const char* className, const char* text, DWORD style, int x, 
 
 // A window's text, or its control's `id`.
 inline std::string Text(HWND window, int id = 0) {
-    char text[256] = {};
+    char text[512] = {};
     GetWindowTextA(id != 0 ? GetDlgItem(window, id) : window, text, sizeof text);
     return text;
 }
@@ -101,21 +101,4 @@ inline std::vector<std::string> BoxTexts(const std::function<void()>& show) {
         SendMessageA(box, WM_COMMAND, IDOK, 0);
     });
     return texts;
-}
-
-// The clipboard's UTF-16 text in UTF-8, as another program reads it.
-inline std::string ClipboardText() {
-    std::string text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-            const auto* wide = static_cast<const wchar_t*>(GlobalLock(data));
-            text.resize(std::size_t(4 * lstrlenW(wide) + 1));
-            const int written = WideCharToMultiByte(CP_UTF8, 0, wide, -1, &text[0],
-                                                    int(text.size()), nullptr, nullptr);
-            text.resize(std::size_t(written - 1));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
 }
