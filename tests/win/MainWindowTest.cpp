@@ -1,6 +1,5 @@
-// The main window run in the test's process on the profile's drives (C:, E:
-// DATA, a CD drive D: and a network drive F:): what it shows once started,
-// what the pointer resting on its button does, and what it leaves behind.
+// The main window in the test's process on the profile's drives (C:, E: DATA, a CD drive D: and a
+// network drive F:): what it shows, what a pointer resting on a button does, what it leaves.
 #include "app/CMainDialog.h"
 #include "base/Dpi.h"
 #include "commands/ContextMenuText.h"
@@ -10,7 +9,6 @@
 #include "framework/Dpi.h"
 #include "resource.h"
 
-#include "../unit/RecordingLauncher.h"
 #include "Support.h"
 
 #include <commctrl.h>
@@ -42,8 +40,7 @@ void WithMainWindow(MainWindow& dialog, const std::function<void(HWND window)>& 
     dialog.DoModal();
 }
 
-// Handles this thread's messages for `ms` milliseconds as the window's modal
-// loop does, its pre-translation included.
+// Handles this thread's messages for `ms` milliseconds as the window's modal loop does.
 void Wait(CMainDialog& dialog, DWORD ms) {
     MSG message;
     for (const DWORD end = GetTickCount() + ms; GetTickCount() < end; Sleep(5)) {
@@ -69,10 +66,40 @@ int CountObjects() {
     return count;
 }
 
+// A tab stop's name to a screen reader: its text, a combo box's the static's just before it.
+std::string NameOf(HWND control) {
+    char className[16] = {};
+    GetClassNameA(control, className, sizeof className);
+    HWND named = control;
+    if (lstrcmpiA(className, "ComboBox") == 0) {
+        named = GetWindow(control, GW_HWNDPREV);
+        GetClassNameA(named, className, sizeof className);
+        if (lstrcmpiA(className, "Static") != 0)
+            return "";
+    }
+    return Text(named);
+}
+
+// The names of the tab stops in the order Tab visits them, from the focus.
+std::vector<std::string> TabStops(HWND dialog) {
+    std::vector<std::string> names;
+    HWND first = GetFocus();
+    for (HWND stop = first; names.size() < 8;) {
+        names.push_back(NameOf(stop));
+        stop = GetNextDlgTabItem(dialog, stop, FALSE);
+        if (stop == first)
+            break;
+    }
+    return names;
+}
+
+base::ColorScheme HighContrast() {
+    return {true, {RGB(255, 255, 0), RGB(0, 0, 0), RGB(0, 255, 255), RGB(1, 2, 3), RGB(4, 5, 6)}};
+}
+
 } // namespace
 
-// Every command of the context menu reaches a handler of the main window's
-// table (or the dialog's own, for Exit), and its icon loads.
+// Every command of the context menu reaches a handler of the window's table, and its icon loads.
 TEST(MainWindow, EveryContextMenuCommandHasAHandlerAndAnIconThatLoads) {
     std::vector<commands::MenuEntry> entries = commands::OptionsMenuEntries("C:\\");
     for (commands::MenuEntry& entry : commands::TopMenuEntries())
@@ -93,59 +120,46 @@ TEST(MainWindow, EveryContextMenuCommandHasAHandlerAndAnIconThatLoads) {
     }
 }
 
-TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
+// What the window shows once started; every control Tab reaches has a name, from the window's top
+// to its bottom; in high contrast every fixed colour gives way to the system's, the bars take the
+// highlight colour, until switched back while the window is open.
+TEST(MainWindow, StartsWithEveryControlSetUpAndNamedAndSwitchesColorSchemesWhileOpen) {
     MainWindow dialog;
     WithMainWindow(dialog, [&](HWND window) {
-        const std::pair<int, const char*> texts[] = {
-            {IDOK, "Exit"},
-            {IDC_TRANSPARENCY, "Transparency"}, // a name, not drawn
-            {IDC_DRIVE_GROUP, "Logical Drive C:\\"},
-            {IDC_SUMMARY_GROUP, "Summary"},
-            {IDC_SYSTEM_DRIVE, "System drive: yes"},
-            {IDC_DRIVE_COUNT, ". Number Of Logical Drives: 2"},
-            {IDC_SERIAL, "Serial Number: 4300-0000"}, // Wine's serial of a drive without one
-            {IDC_FILE_SYSTEM, "File System: NTFS"},
-        };
-        for (const auto& [id, text] : texts)
-            EXPECT_EQ(Text(window, id), text) << id;
-        EXPECT_EQ(SendDlgItemMessageA(window, IDC_DRIVE_COMBO, CB_GETCOUNT, 0, 0), 2);
-        const std::pair<int, COLORREF> colors[] = {
-            {IDC_DRIVE_GROUP, RGB(25, 25, 112)}, {IDC_SUMMARY_GROUP, RGB(25, 25, 112)},
-            {IDC_VOLUME_NAME, RGB(178, 34, 34)}, {IDC_TOTAL_CAPACITY, RGB(178, 34, 34)},
-            {IDC_SYSTEM_DRIVE, RGB(0, 0, 205)},  {IDC_SERIAL, GetSysColor(COLOR_WINDOWTEXT)},
-        };
-        for (const auto& [id, color] : colors) { // the colours a label is drawn with
-            const Canvas drawn(1, 1);
-            EXPECT_NE(SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(drawn.Dc()),
-                                   LPARAM(GetDlgItem(window, id))),
-                      0);
-            EXPECT_EQ(GetTextColor(drawn.Dc()), color) << id;
-            EXPECT_EQ(GetBkColor(drawn.Dc()), GetSysColor(COLOR_WINDOW)) << id;
-        }
+        EXPECT_EQ(TabStops(window), (std::vector<std::string>{"Exit", "Drive", "Transparency"}));
+        RECT label{};
+        GetClientRect(GetDlgItem(window, IDC_DRIVE_LABEL), &label);
+        EXPECT_TRUE(IsRectEmpty(&label)) << "the list's name draws nothing";
+        // The about box: its one tab stop named, its text on its light green background; the
+        // focus is back where it was when it closes.
+        SetFocus(GetDlgItem(window, IDC_DRIVE_COMBO));
+        WithBoxes([&] { dialog.Send(WM_COMMAND, ID_ABOUT); },
+                  [](HWND box) {
+                      EXPECT_EQ(TabStops(box), std::vector<std::string>{"Orbelune home page"});
+                      EXPECT_EQ(Text(box, IDC_ABOUT_TEXT), CAboutDialog::AboutText());
+                      Canvas background(10, 10);
+                      SendMessageA(box, WM_ERASEBKGND, WPARAM(background.Dc()), 0);
+                      EXPECT_EQ(background.Count(RGB(250, 255, 250)), 100);
+                      SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+                  });
+        EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_DRIVE_COMBO));
         for (int bar : {IDC_FREE_BAR, IDC_USED_BAR, IDC_TOTAL_FREE_BAR, IDC_TOTAL_USED_BAR}) {
-            HWND control = GetDlgItem(window, bar);
-            EXPECT_EQ(SendMessageA(control, PBM_GETRANGE, FALSE, 0), 100) << bar;
-            EXPECT_EQ(Text(control), "%d%%");
-            EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & (TGB_TEXT_MODE | TGB_GRADIENT_ON_BAR),
-                      LONG(TGB_TEXT_PERCENT | TGB_GRADIENT_ON_BAR));
-            const auto& gradient = ControlOf<CGradientTextBar>(window, bar);
-            EXPECT_EQ(gradient.gradientColors,
-                      (std::vector<COLORREF>{RGB(173, 216, 230), RGB(165, 42, 42)}));
-            EXPECT_EQ(gradient.bkColor, GetSysColor(COLOR_WINDOW));
+            EXPECT_EQ(GetWindowLongA(GetDlgItem(window, bar), GWL_STYLE) &
+                          (TGB_TEXT_MODE | TGB_GRADIENT_ON_BAR),
+                      LONG(TGB_TEXT_PERCENT | TGB_GRADIENT_ON_BAR))
+                << bar;
         }
         EXPECT_NE(SendDlgItemMessageA(window, IDC_SUMMARY_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0),
                   0);
         for (int id : {IDOK, IDC_TRANSPARENCY})
             EXPECT_NE(ControlOf<CImageButton>(window, id).GetIcon(), nullptr) << id;
-        // A volume's own names are shown as they are ("R&D", not "RD" with a
-        // mnemonic) and cut with an ellipsis rather than wrapped out of sight.
+        // A volume's names are shown as they are ("R&D") and cut with an ellipsis, not wrapped.
         for (int id : {IDC_VOLUME_NAME, IDC_FILE_SYSTEM})
             EXPECT_EQ(GetWindowLongA(GetDlgItem(window, id), GWL_STYLE) &
                           (SS_NOPREFIX | SS_ELLIPSISMASK),
                       SS_NOPREFIX | SS_ENDELLIPSIS)
                 << id;
-        // The system's tools are looked for in the system folder only (this
-        // one has neither the clean-up tool nor the defragmenter).
+        // The system's tools are looked for in the system folder only (this one has neither).
         char folder[MAX_PATH] = {};
         GetSystemDirectoryA(folder, MAX_PATH);
         EXPECT_EQ(
@@ -155,11 +169,8 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
             }),
             (std::vector<std::string>{std::string(folder) + "\\cleanmgr.exe could not be found.",
                                       std::string(folder) + "\\dfrgui.exe could not be found."}));
-        // The window's background is erased in the window colour; the list draws a
-        // drive with its icon, the selected one in the highlight colours.
-        Canvas background(20, 20, RGB(1, 2, 3)), item(120, 20, RGB(1, 2, 3));
-        SendMessageA(window, WM_ERASEBKGND, WPARAM(background.Dc()), 0);
-        EXPECT_EQ(background.Count(GetSysColor(COLOR_WINDOW)), 400);
+        // The list draws a drive with its icon, the selected one in the highlight colours.
+        Canvas item(120, 20, RGB(1, 2, 3));
         const DRAWITEMSTRUCT draw{
             ODT_COMBOBOX,   IDC_DRIVE_COMBO, 0,
             ODA_DRAWENTIRE, ODS_SELECTED,    GetDlgItem(window, IDC_DRIVE_COMBO),
@@ -172,9 +183,6 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
 
         HMENU system = GetSystemMenu(window, FALSE);
         const int last = GetMenuItemCount(system) - 1;
-        char about[32] = {};
-        GetMenuStringA(system, UINT(last), about, sizeof about, MF_BYPOSITION);
-        EXPECT_EQ(std::string(about), "&About...");
         EXPECT_EQ(GetMenuItemID(system, last), UINT(IDM_ABOUTBOX));
         EXPECT_EQ(GetMenuState(system, UINT(last - 1), MF_BYPOSITION) & MF_SEPARATOR,
                   UINT(MF_SEPARATOR));
@@ -186,16 +194,89 @@ TEST(MainWindow, StartsWithTheFirstDriveTheSummaryAndEveryControlSetUp) {
         EXPECT_EQ(tray.cbSize, offsetof(NOTIFYICONDATAA, szTip) + 64)
             << "the record's first version";
         EXPECT_NE(tray.hIcon, nullptr);
-        EXPECT_TRUE(dialog.trayActions.empty()) << "no icon at the start";
+
+        // The colours a label is drawn with (a fixed one's and a rule's), the bars' and the
+        // window's background.
+        const auto colors = [&] {
+            Canvas drawn(4, 4);
+            std::vector<COLORREF> seen;
+            for (int id : {IDC_DRIVE_GROUP, IDC_SYSTEM_DRIVE}) {
+                EXPECT_NE(SendMessageA(window, WM_CTLCOLORSTATIC, WPARAM(drawn.Dc()),
+                                       LPARAM(GetDlgItem(window, id))),
+                          0);
+                seen.push_back(GetTextColor(drawn.Dc()));
+            }
+            seen.push_back(GetBkColor(drawn.Dc()));
+            const auto& bar = ControlOf<CGradientTextBar>(window, IDC_USED_BAR);
+            seen.insert(seen.end(), bar.gradientColors.begin(), bar.gradientColors.end());
+            seen.push_back(bar.bkColor);
+            SendMessageA(window, WM_ERASEBKGND, WPARAM(drawn.Dc()), 0);
+            seen.push_back(drawn.At(3, 3));
+            return seen;
+        };
+        const std::vector<COLORREF> own = colors();
+        const COLORREF background = GetSysColor(COLOR_WINDOW);
+        EXPECT_EQ(own, (std::vector<COLORREF>{RGB(25, 25, 112), RGB(0, 0, 205), background,
+                                              RGB(173, 216, 230), RGB(165, 42, 42), background,
+                                              background}));
+        const controls::ColorSchemeSource source = controls::SetColorSchemeSource(HighContrast);
+        SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
+        const COLORREF text = RGB(255, 255, 0), black = RGB(0, 0, 0), mark = RGB(0, 255, 255);
+        EXPECT_EQ(colors(), (std::vector<COLORREF>{text, text, black, mark, mark, black, black}));
+        controls::SetColorSchemeSource(source);
+        SendMessageA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+        EXPECT_EQ(colors(), own);
     });
 }
 
-// The balloon tip shows once the pointer has rested on the transparency button
-// for 700 ms, not on the Exit button, with its stem's tip on the pointer and
-// without taking the activation; moving away or a click hides it.
-TEST(MainWindow, TheTipShowsWhenThePointerRestsOnTheTransparencyButtonOnly) {
+int menuHeight = 0;
+// Reads the height of the open context menu and closes it with Escape.
+void CALLBACK MeasureOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    RECT bounds{};
+    for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
+        if (IsWindowVisible(menu) && GetWindowRect(menu, &bounds))
+            menuHeight = bounds.bottom - bounds.top;
+    PostMessageA(GetActiveWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
+}
+
+// WM_DPICHANGED, as the system sends it when the window moves to a monitor of another DPI, remakes
+// fonts and icons; the context menu opened afterwards is measured for that DPI. The balloon tip
+// shows once the pointer has rested on the transparency button for 700 ms, not on Exit, its stem's
+// tip on the pointer, without taking the activation; moving or a click hides it.
+TEST(MainWindow, ADpiChangeRescalesTheWindowAndTheTipShowsOnTheTransparencyButtonOnly) {
+    const auto iconWidth = [](HICON icon) { return fw::IconInfo(icon).Size().cx; };
+    std::map<int, int> heights;
     MainWindow dialog;
     WithMainWindow(dialog, [&](HWND window) {
+        for (int dpi : {192, 120, fw::WindowDpi(window)}) {
+            const auto previous = SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0);
+            RECT suggested{30, 40, 30 + base::Scale(400, dpi), 40 + base::Scale(270, dpi)};
+            RECT now{};
+            SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+            GetWindowRect(window, &now);
+            EXPECT_TRUE(EqualRect(&now, &suggested));
+            const int fonts[][2] = {{IDC_SERIAL, 12}, {IDC_VOLUME_NAME, 16}, {IDC_DRIVE_GROUP, 22}};
+            for (const auto& label : fonts) {
+                LOGFONTA font{};
+                GetObjectA(HFONT(SendDlgItemMessageA(window, label[0], WM_GETFONT, 0, 0)),
+                           sizeof font, &font);
+                EXPECT_EQ(font.lfHeight, base::Scale(label[1], dpi)) << label[0];
+            }
+            EXPECT_EQ(GetObjectType(HGDIOBJ(previous)), 0u) << "the fonts of the previous DPI go";
+            EXPECT_EQ(iconWidth(ControlOf<CImageButton>(window, IDOK).GetIcon()),
+                      base::Scale(16, dpi));
+            EXPECT_EQ(iconWidth(HICON(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
+                      base::Scale(32, dpi));
+            SetTimer(nullptr, 0, 200, MeasureOpenMenu);
+            PostMessageA(window, WM_CONTEXTMENU, 0, MAKELPARAM(50, 50));
+            Wait(dialog, 400);
+            heights[dpi] = menuHeight;
+        }
+        // Four rows of 20 pixels and two separators at 96 DPI, in a frame that does not grow.
+        EXPECT_GT(heights[fw::WindowDpi(window)], 60);
+        EXPECT_NEAR(heights[192], 2 * heights[fw::WindowDpi(window)], 10);
+        EXPECT_NEAR(heights[120], heights[192] * 120 / 192, 10);
         POINT pointer{};
         // Each time a pixel further: a move to the tip's own anchor does nothing.
         const auto rest = [&](int id, DWORD ms) {
@@ -230,80 +311,11 @@ TEST(MainWindow, TheTipShowsWhenThePointerRestsOnTheTransparencyButtonOnly) {
     });
 }
 
-// Reduced to the notification area, the window can always be brought back: a
-// minimise the shell refuses leaves it shown, a restarted taskbar gets the
-// icon again, a double-click on the icon shows the window.
-TEST(MainWindow, MinimiseAndRestoreFollowTheShellsAnswers) {
-    MainWindow dialog;
-    WithMainWindow(dialog, [&](HWND window) {
-        const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
-        dialog.Send(taskbarCreated); // no icon shown: nothing to add again
-        dialog.shellAnswer = FALSE;
-        dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
-        EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
-        dialog.shellAnswer = TRUE;
-        dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
-        EXPECT_FALSE(IsWindowVisible(window));
-        dialog.Send(taskbarCreated);
-        dialog.Send(CTrayIconDialog::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
-        EXPECT_TRUE(IsWindowVisible(window) && !dialog.IsTrayIconVisible());
-    });
-    EXPECT_EQ(dialog.trayActions, (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE}));
-}
-
-int menuHeight = 0;
-// Reads the height of the open context menu and closes it with Escape.
-void CALLBACK MeasureOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(nullptr, timer);
-    RECT bounds{};
-    for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
-        if (IsWindowVisible(menu) && GetWindowRect(menu, &bounds))
-            menuHeight = bounds.bottom - bounds.top;
-    PostMessageA(GetActiveWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
-}
-
-// WM_DPICHANGED as the system sends it when the window moves to a monitor of
-// another DPI; the context menu opened afterwards is measured for that DPI.
-TEST(MainWindow, ADpiChangeRemakesFontsAndIconsAndTakesTheSuggestedRectangle) {
-    const auto iconWidth = [](HICON icon) { return fw::IconInfo(icon).Size().cx; };
-    std::map<int, int> heights;
-    MainWindow dialog;
-    WithMainWindow(dialog, [&](HWND window) {
-        for (int dpi : {192, 120, fw::WindowDpi(window)}) {
-            const auto previous = SendDlgItemMessageA(window, IDC_SERIAL, WM_GETFONT, 0, 0);
-            RECT suggested{30, 40, 30 + base::Scale(400, dpi), 40 + base::Scale(270, dpi)};
-            RECT now{};
-            SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
-            GetWindowRect(window, &now);
-            EXPECT_TRUE(EqualRect(&now, &suggested));
-            const int fonts[][2] = {{IDC_SERIAL, 12}, {IDC_VOLUME_NAME, 16}, {IDC_DRIVE_GROUP, 22}};
-            for (const auto& label : fonts) {
-                LOGFONTA font{};
-                GetObjectA(HFONT(SendDlgItemMessageA(window, label[0], WM_GETFONT, 0, 0)),
-                           sizeof font, &font);
-                EXPECT_EQ(font.lfHeight, base::Scale(label[1], dpi)) << label[0];
-            }
-            EXPECT_EQ(GetObjectType(HGDIOBJ(previous)), 0u) << "the fonts of the previous DPI go";
-            EXPECT_EQ(iconWidth(ControlOf<CImageButton>(window, IDOK).GetIcon()),
-                      base::Scale(16, dpi));
-            EXPECT_EQ(iconWidth(HICON(SendMessageA(window, WM_GETICON, ICON_BIG, 0))),
-                      base::Scale(32, dpi));
-            SetTimer(nullptr, 0, 200, MeasureOpenMenu);
-            PostMessageA(window, WM_CONTEXTMENU, 0, MAKELPARAM(50, 50));
-            Wait(dialog, 400);
-            heights[dpi] = menuHeight;
-        }
-        // Four rows of 20 pixels and two separators at 96 DPI, in a frame that does not grow.
-        EXPECT_GT(heights[fw::WindowDpi(window)], 60);
-        EXPECT_NEAR(heights[192], 2 * heights[fw::WindowDpi(window)], 10);
-        EXPECT_NEAR(heights[120], heights[192] * 120 / 192, 10);
-    });
-}
-
-// Reduced to the notification area and then closed, the window takes its icon
-// away; nothing of a run is left behind, a context menu and a refresh
-// included: no window, hook, menu or GDI object.
-TEST(MainWindow, AClosedWindowLeavesNoIconWindowHookOrObjectBehind) {
+// Reduced to the notification area, the window can always be brought back: a minimise the shell
+// refuses leaves it shown, a restarted taskbar gets the icon again, a double-click on the icon
+// shows the window. Closed, it takes its icon away; nothing of a run is left behind, a context
+// menu and a refresh included: no window, hook, menu or GDI object.
+TEST(MainWindow, MinimiseAndRestoreFollowTheShellAndAClosedWindowLeavesNothingBehind) {
     int afterFirstRun = 0;
     for (int run = 0; run < 2; ++run) {
         MainWindow dialog;
@@ -312,10 +324,22 @@ TEST(MainWindow, AClosedWindowLeavesNoIconWindowHookOrObjectBehind) {
             PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
             PostMessageA(window, WM_KEYDOWN, VK_F5, 0);
             Wait(dialog, 300);
+            const UINT taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
+            dialog.Send(taskbarCreated); // no icon shown: nothing to add again
+            dialog.shellAnswer = FALSE;
+            dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+            EXPECT_TRUE(IsWindowVisible(window) && !IsIconic(window));
+            dialog.shellAnswer = TRUE;
+            dialog.Send(WM_SYSCOMMAND, SC_MINIMIZE);
+            EXPECT_FALSE(IsWindowVisible(window));
+            dialog.Send(taskbarCreated);
+            dialog.Send(CTrayIconDialog::TrayCallbackMessage, 1, WM_LBUTTONDBLCLK);
+            EXPECT_TRUE(IsWindowVisible(window) && !dialog.IsTrayIconVisible());
             dialog.Send(WM_COMMAND, ID_REDUCE);
             EXPECT_FALSE(IsWindowVisible(window));
         });
-        EXPECT_EQ(dialog.trayActions, (std::vector<DWORD>{NIM_ADD, NIM_DELETE}));
+        EXPECT_EQ(dialog.trayActions,
+                  (std::vector<DWORD>{NIM_ADD, NIM_ADD, NIM_ADD, NIM_DELETE, NIM_ADD, NIM_DELETE}));
         EXPECT_FALSE(dialog.IsAttached());
         EXPECT_EQ(FindWindowA(CBalloonTip::ClassName, nullptr), nullptr);
         EXPECT_FALSE(fw::IsWindowCreateHooked());
@@ -324,99 +348,4 @@ TEST(MainWindow, AClosedWindowLeavesNoIconWindowHookOrObjectBehind) {
         else
             EXPECT_EQ(CountObjects(), afterFirstRun);
     }
-}
-
-namespace {
-
-// The name a screen reader gives a tab stop: a button's window text, a combo
-// box's the text of the static just before it in z-order.
-std::string NameOf(HWND control) {
-    char className[16] = {};
-    GetClassNameA(control, className, sizeof className);
-    HWND named = control;
-    if (lstrcmpiA(className, "ComboBox") == 0) {
-        named = GetWindow(control, GW_HWNDPREV);
-        GetClassNameA(named, className, sizeof className);
-        if (lstrcmpiA(className, "Static") != 0)
-            return "";
-    }
-    return Text(named);
-}
-
-// The names of the tab stops in the order Tab visits them, from the focus.
-std::vector<std::string> TabStops(HWND dialog) {
-    std::vector<std::string> names;
-    HWND first = GetFocus();
-    for (HWND stop = first; names.size() < 8;) {
-        names.push_back(NameOf(stop));
-        stop = GetNextDlgTabItem(dialog, stop, FALSE);
-        if (stop == first)
-            break;
-    }
-    return names;
-}
-
-base::ColorScheme HighContrast() {
-    return {true, {RGB(255, 255, 0), RGB(0, 0, 0), RGB(0, 255, 255), RGB(1, 2, 3), RGB(4, 5, 6)}};
-}
-
-} // namespace
-
-// Every control Tab reaches has a name; Tab goes from the window's top to its
-// bottom, and starts on Exit; in the about box on its one button. The focus
-// comes back when the about box closes.
-TEST(MainWindow, EveryTabStopHasANameAndTabFollowsTheWindowFromTopToBottom) {
-    MainWindow dialog;
-    WithMainWindow(dialog, [&](HWND window) {
-        EXPECT_EQ(TabStops(window), (std::vector<std::string>{"Exit", "Drive", "Transparency"}));
-        RECT label{};
-        GetClientRect(GetDlgItem(window, IDC_DRIVE_LABEL), &label);
-        EXPECT_TRUE(IsRectEmpty(&label)) << "the list's name draws nothing";
-        // When the about box closes, the focus is back where it was.
-        SetFocus(GetDlgItem(window, IDC_DRIVE_COMBO));
-        WithBoxes([&] { dialog.Send(WM_COMMAND, ID_ABOUT); },
-                  [](HWND box) { SendMessageA(box, WM_COMMAND, IDCANCEL, 0); });
-        EXPECT_EQ(GetFocus(), GetDlgItem(window, IDC_DRIVE_COMBO));
-    });
-    testing_support::RecordingLauncher launcher;
-    CAboutDialog about(launcher);
-    WithBoxes([&] { about.DoModal(); },
-              [&](HWND box) {
-                  EXPECT_EQ(TabStops(box), std::vector<std::string>{"Orbelune home page"});
-                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
-              });
-}
-
-// In high contrast every fixed colour gives way to the system's, the warnings
-// take the highlight colour; switching back while the window is open brings
-// the program's own colours back.
-TEST(MainWindow, HighContrastDrawsWithTheSystemColorsAndSwitchesWhileOpen) {
-    MainWindow dialog;
-    WithMainWindow(dialog, [&](HWND window) {
-        const auto label = [&](int id) {
-            return ControlOf<CColorLabel>(window, id).LabelTextColor();
-        };
-        const auto bar = [&] {
-            return ControlOf<CGradientTextBar>(window, IDC_USED_BAR).gradientColors;
-        };
-        const auto background = [&] {
-            Canvas canvas(4, 4);
-            SendMessageA(window, WM_ERASEBKGND, WPARAM(canvas.Dc()), 0);
-            return canvas.At(1, 1);
-        };
-        const controls::ColorSchemeSource system = controls::SetColorSchemeSource(HighContrast);
-        SendMessageA(window, WM_SYSCOLORCHANGE, 0, 0);
-        EXPECT_EQ(label(IDC_DRIVE_GROUP), RGB(255, 255, 0)) << "window text";
-        EXPECT_EQ(label(IDC_VOLUME_NAME), RGB(255, 255, 0));
-        EXPECT_EQ(label(IDC_SYSTEM_DRIVE), RGB(255, 255, 0));
-        EXPECT_EQ(ControlOf<CColorLabel>(window, IDC_SERIAL).LabelBkColor(), RGB(0, 0, 0));
-        EXPECT_EQ(bar(), (std::vector<COLORREF>{RGB(0, 255, 255), RGB(0, 255, 255)}));
-        EXPECT_EQ(background(), RGB(0, 0, 0));
-        controls::SetColorSchemeSource(system);
-        SendMessageA(window, WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
-        EXPECT_EQ(label(IDC_DRIVE_GROUP), RGB(25, 25, 112));
-        EXPECT_EQ(label(IDC_SYSTEM_DRIVE), RGB(0, 0, 205));
-        EXPECT_EQ(bar(), (std::vector<COLORREF>{RGB(173, 216, 230), RGB(165, 42, 42)}));
-        EXPECT_EQ(background(), GetSysColor(COLOR_WINDOW));
-    });
 }
