@@ -1,7 +1,5 @@
-// The controls as they draw, checked as properties (where things land is computed
-// by pure functions that the host tests check), and the image button's clicks.
+// The controls as they draw (where things land the host tests check) and the image button's clicks.
 #include "controls/CAboutDialog.h"
-#include "controls/CBalloonTip.h"
 #include "controls/CGradientTextBar.h"
 #include "controls/CImageButton.h"
 #include "controls/CMenuXP.h"
@@ -88,8 +86,6 @@ TEST(MenuXP, SelectedItemsAndSeparatorsAreDrawnAndDeletingTheMenuFreesEverything
             return menu.DrawItem(request) ? std::move(canvas) : nullptr;
         };
         EXPECT_EQ(draw(*sub, itemData, 0, 20)->At(155, 10), GetSysColor(COLOR_MENU));
-        EXPECT_EQ(draw(*sub, itemData, ODS_SELECTED, 20)->At(155, 10),
-                  GetSysColor(COLOR_HIGHLIGHT));
         EXPECT_EQ(draw(*sub, separator.dwItemData, 0, 6)->At(150, 3), GetSysColor(COLOR_BTNSHADOW));
         EXPECT_EQ(draw(*sub, separator.dwItemData, 0, 6)->At(150, 1), GetSysColor(COLOR_MENU));
         EXPECT_EQ(draw(*top, itemData, 0, 20), nullptr) << "another menu's record";
@@ -103,94 +99,86 @@ TEST(MenuXP, SelectedItemsAndSeparatorsAreDrawnAndDeletingTheMenuFreesEverything
     EXPECT_FALSE(GetIconInfo(icon, &info));
 }
 
-namespace {
-
-// The about box's home-page button, whose clicks open the page through a recording launcher.
-struct HomePageButton {
-    CImageButton& object;
-    HWND control;
-    const testing_support::RecordingLauncher& launcher;
-    int width, height;
-
-    bool Pushed() const { return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
-    void Hover(bool inside) const {
-        SendMessageA(control, WM_MOUSEMOVE, 0, inside ? MAKELPARAM(5, 5) : MAKELPARAM(500, 500));
-    }
-    std::vector<COLORREF> Look() const {
-        Canvas canvas(width, height);
-        return canvas.Print(control).Pixels();
-    }
-    // The pixels, `inset` pixels inside the edges, where two looks differ.
-    int Differing(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b, int inset) const {
-        int count = 0;
-        for (int y = inset; y < height - inset; ++y)
-            for (int x = inset; x < width - inset; ++x)
-                count += a[y * width + x] != b[y * width + x] ? 1 : 0;
-        return count;
-    }
-};
-
-void WithHomePageButton(const std::function<void(HomePageButton&)>& test) {
+// The about box's home-page button: the hot, pressed and focused looks differ from the normal one,
+// in the theme's look (its state drawn in the outer band of three pixels) and in the classic one,
+// which has no hot look; a theme change reopens the theme. A double-click, Enter and Space click
+// it, each press once, without leaving it pressed; Escape keeps the box open.
+TEST(ImageButton, LooksDifferThemedAndClassicAndEveryClickCountsWithoutStickingPressed) {
     testing_support::RecordingLauncher launcher;
     CAboutDialog about(launcher);
-    WithBoxes([&] { about.DoModal(); },
-              [&](HWND box) {
-                  SendMessageA(box, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-                  HWND control = GetDlgItem(box, IDC_HOMEPAGE);
-                  SendMessageA(control, WM_KILLFOCUS, 0, 0); // drawn without the focus first
-                  RECT size{};
-                  GetClientRect(control, &size);
-                  HomePageButton button{
-                      dynamic_cast<CImageButton&>(*fw::Window::FromHandle(control)), control,
-                      launcher, size.right, size.bottom};
-                  test(button);
-                  MSG escape{control, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
-                  EXPECT_FALSE(about.PreTranslateMessage(escape)) << "Escape keeps the box open";
-                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
-              });
-}
+    const auto test = [&](HWND box) {
+        SendMessageA(box, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+        HWND control = GetDlgItem(box, IDC_HOMEPAGE);
+        auto& button = ControlOf<CImageButton>(box, IDC_HOMEPAGE);
+        SendMessageA(control, WM_KILLFOCUS, 0, 0); // drawn without the focus first
+        RECT size{};
+        GetClientRect(control, &size);
+        const int width = size.right, height = size.bottom;
+        const auto pushed = [&] {
+            return (SendMessageA(control, BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+        };
+        const auto drawn = [&] { return Canvas(width, height).Print(control).Pixels(); };
+        // The pixels, `inset` pixels inside the edges, where two looks differ.
+        const auto differing = [&](const std::vector<COLORREF>& a, const std::vector<COLORREF>& b,
+                                   int inset) {
+            int count = 0;
+            for (int y = inset; y < height - inset; ++y)
+                for (int x = inset; x < width - inset; ++x)
+                    count += a[y * width + x] != b[y * width + x] ? 1 : 0;
+            return count;
+        };
+        for (const bool themed : {CThemeApi::IsAppThemed(), false}) {
+            SCOPED_TRACE(themed ? "themed" : "classic");
+            button.EnableTheme(themed);
+            const auto look = [&](bool hot, BOOL pressed, UINT focus, int themeState) {
+                SendMessageA(control, WM_MOUSEMOVE, 0,
+                             hot ? MAKELPARAM(5, 5) : MAKELPARAM(500, 500));
+                SendMessageA(control, BM_SETSTATE, pressed, 0);
+                SendMessageA(control, focus, 0, 0);
+                const std::vector<COLORREF> pixels = drawn();
+                Canvas theme(width, height, GetSysColor(COLOR_BTNFACE));
+                const RECT frame{0, 0, width, height};
+                CThemeApi::Theme handle(CThemeApi::OpenThemeData(control, "Button"));
+                CThemeApi::DrawThemeBackground(handle.Get(), theme.Dc(), ThemePartPushButton,
+                                               themeState, &frame, nullptr);
+                if (themed) {
+                    EXPECT_EQ(differing(pixels, theme.Pixels(), 0),
+                              differing(pixels, theme.Pixels(), 3))
+                        << "state " << themeState;
+                }
+                return pixels;
+            };
+            const auto normal = look(false, FALSE, WM_KILLFOCUS, ThemeStateNormal);
+            EXPECT_EQ(look(true, FALSE, WM_KILLFOCUS, ThemeStateHot) != normal, themed);
+            EXPECT_GT(differing(look(true, TRUE, WM_KILLFOCUS, ThemeStatePressed), normal, 3), 0);
+            const auto focused = look(false, FALSE, WM_SETFOCUS, ThemeStateDefaulted);
+            EXPECT_GT(differing(focused, normal, 3), width) << "dotted focus frame";
+            if (!themed) { // and a frame around the focused button
+                EXPECT_EQ((std::vector<bool>{normal[0] == 0, focused[0] == 0}),
+                          (std::vector<bool>{false, true}));
+            }
+        }
+        button.EnableTheme(true);
+        const std::vector<COLORREF> before = drawn();
+        SendMessageA(control, WM_THEMECHANGED, 0, 0);
+        EXPECT_FALSE(button.IsThemed()) << "closed until the next drawing";
+        EXPECT_EQ(drawn(), before);
+        EXPECT_EQ(button.IsThemed(), CThemeApi::IsAppThemed());
 
-} // namespace
-
-// The about box names the program, its purpose and version under the caption
-// "About...", on its light green background.
-TEST(AboutBox, ShowsItsCaptionTextAndVersionOnItsLightGreenBackground) {
-    testing_support::RecordingLauncher launcher;
-    CAboutDialog about(launcher);
-    WithBoxes([&] { about.DoModal(); },
-              [&](HWND box) {
-                  char text[512] = {};
-                  GetWindowTextA(box, text, sizeof text);
-                  EXPECT_STREQ(text, "About...");
-                  GetDlgItemTextA(box, IDC_ABOUT_TEXT, text, sizeof text);
-                  const std::string about = text;
-                  EXPECT_EQ(about.find("Orbelune is a simple, light and free software to "), 0u);
-                  EXPECT_NE(about.find("\r\n\r\n\r\n"), std::string::npos) << "two empty lines";
-                  EXPECT_NE(about.find("\r\nVersion 1.0.2\r\n"), std::string::npos);
-                  Canvas background(10, 10);
-                  SendMessageA(box, WM_ERASEBKGND, WPARAM(background.Dc()), 0);
-                  EXPECT_EQ(background.Count(RGB(250, 255, 250)), 100);
-                  SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
-              });
-}
-
-TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
-    WithHomePageButton([](HomePageButton& button) {
-        HWND control = button.control;
         SendMessageA(control, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE); // as the dialog manager does
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
         const LPARAM inside = MAKELPARAM(4, 4);
-        // The pointer rests on the button, which holds the capture for it: the
-        // second press of a double-click still counts.
+        // The pointer rests on the button, which holds the capture: a double-click's second
+        // press still counts.
         SendMessageA(control, WM_MOUSEMOVE, 0, inside);
         SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, inside);
         SendMessageA(control, WM_LBUTTONUP, 0, inside);
         SendMessageA(control, WM_MOUSEMOVE, 0, inside);
         SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
-        EXPECT_TRUE(button.Pushed());
+        EXPECT_TRUE(pushed());
         SendMessageA(control, WM_LBUTTONUP, 0, inside);
-        EXPECT_EQ(button.launcher.calls.size(), 2u);
-        EXPECT_FALSE(button.Pushed());
+        EXPECT_EQ(launcher.calls.size(), 2u);
+        EXPECT_FALSE(pushed());
 
         SetFocus(control);
         SendMessageA(control, WM_CHAR, VK_RETURN, 1);
@@ -198,59 +186,18 @@ TEST(ImageButton, DoubleClickEnterAndSpaceClickWithoutStickingPressed) {
         SendMessageA(control, WM_KEYDOWN, VK_SPACE, 1);
         SendMessageA(control, WM_CHAR, ' ', 1);
         SendMessageA(control, WM_KEYUP, VK_SPACE, 0xC0000001);
-        EXPECT_FALSE(button.Pushed());
+        EXPECT_FALSE(pushed());
 
         // A double-click released elsewhere ends the pressed look without a click.
         SendMessageA(control, WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
         ReleaseCapture();
-        EXPECT_FALSE(button.Pushed());
+        EXPECT_FALSE(pushed());
         SendMessageA(control, WM_LBUTTONUP, 0, inside);
         const std::string open = "Execute open [https://orbelune.example.org/] 10";
-        EXPECT_EQ(button.launcher.calls, std::vector<std::string>(4, open));
-    });
-}
-
-// The hot, pressed and focused looks differ from the normal one, in the theme's
-// look (the theme's state drawn in the outer band of three pixels) and in the
-// classic one, which has no hot look; a theme change reopens the theme.
-TEST(ImageButton, HotPressedAndFocusedLooksDifferFromNormalThemedAndClassic) {
-    WithHomePageButton([](HomePageButton& button) {
-        for (const bool themed : {CThemeApi::IsAppThemed(), false}) {
-            SCOPED_TRACE(themed ? "themed" : "classic");
-            button.object.EnableTheme(themed);
-            const auto look = [&](bool hot, BOOL pressed, UINT focus, int themeState) {
-                button.Hover(hot);
-                SendMessageA(button.control, BM_SETSTATE, pressed, 0);
-                SendMessageA(button.control, focus, 0, 0);
-                const std::vector<COLORREF> drawn = button.Look();
-                Canvas theme(button.width, button.height, GetSysColor(COLOR_BTNFACE));
-                const RECT frame{0, 0, button.width, button.height};
-                CThemeApi::Theme handle(CThemeApi::OpenThemeData(button.control, "Button"));
-                CThemeApi::DrawThemeBackground(handle.Get(), theme.Dc(), ThemePartPushButton,
-                                               themeState, &frame, nullptr);
-                if (themed) {
-                    EXPECT_EQ(button.Differing(drawn, theme.Pixels(), 0),
-                              button.Differing(drawn, theme.Pixels(), 3))
-                        << "state " << themeState;
-                }
-                return drawn;
-            };
-            const auto normal = look(false, FALSE, WM_KILLFOCUS, ThemeStateNormal);
-            EXPECT_EQ(look(true, FALSE, WM_KILLFOCUS, ThemeStateHot) != normal, themed);
-            EXPECT_GT(
-                button.Differing(look(true, TRUE, WM_KILLFOCUS, ThemeStatePressed), normal, 3), 0);
-            const auto focused = look(false, FALSE, WM_SETFOCUS, ThemeStateDefaulted);
-            EXPECT_GT(button.Differing(focused, normal, 3), button.width) << "dotted focus frame";
-            if (!themed) { // and a frame around the focused button
-                EXPECT_EQ((std::vector<bool>{normal[0] == 0, focused[0] == 0}),
-                          (std::vector<bool>{false, true}));
-            }
-        }
-        button.object.EnableTheme(true);
-        const std::vector<COLORREF> before = button.Look();
-        SendMessageA(button.control, WM_THEMECHANGED, 0, 0);
-        EXPECT_FALSE(button.object.IsThemed()) << "closed until the next drawing";
-        EXPECT_EQ(button.Look(), before);
-        EXPECT_EQ(button.object.IsThemed(), CThemeApi::IsAppThemed());
-    });
+        EXPECT_EQ(launcher.calls, std::vector<std::string>(4, open));
+        MSG escape{control, WM_KEYDOWN, VK_ESCAPE, 1, 0, {}};
+        EXPECT_FALSE(about.PreTranslateMessage(escape)) << "Escape keeps the box open";
+        SendMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    };
+    WithBoxes([&] { about.DoModal(); }, test);
 }
