@@ -216,13 +216,6 @@ inline std::string LinkField(const std::string& link, const std::string& field) 
                            : info.substr(at + name.size(), info.find('\n', at) - at - name.size());
 }
 
-// True when no file can be made in the folder.
-inline bool NothingCanBeWrittenIn(const std::string& folder) {
-    HANDLE file = CreateFileA((folder + "\\probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    return file == INVALID_HANDLE_VALUE || !CloseHandle(file);
-}
-
 // A folder locked as the harness locks one (immutable, so that root is held too) while it lives.
 struct LockedFolder {
     explicit LockedFolder(std::string path) : path(std::move(path)) {
