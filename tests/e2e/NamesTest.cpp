@@ -16,9 +16,7 @@ TEST(Unicode_Names, ALabelAndTheProgramsFolderInAnyScriptAreShownCopiedKeptAndRe
         ASSERT_NE(app.window, nullptr);
         app.SelectDrive(1);
         EXPECT_EQ(app.Item(IDC_VOLUME_NAME), "Volume Name: " + label);
-        // The clipboard holds UTF-16; a program reading 8-bit text gets the system's conversion.
         EXPECT_EQ(app.CopyWithF3().rfind("G:\\\r\nVolume Name: " + label + "\r\n", 0), 0u);
-        EXPECT_EQ(ClipboardText(CF_TEXT).rfind("G:\\\r\nVolume Name: ", 0), 0u);
         const std::string link = Env("USERPROFILE") + "\\Desktop\\" + label + ".lnk";
         DeleteFileW(Wide(link).c_str());
         Send(app.window, WM_COMMAND, ID_SHORTCUT); // returns when the command has ended

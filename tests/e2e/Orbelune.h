@@ -145,15 +145,14 @@ inline bool SaveFileAs(DWORD processId, const std::string& fileName) {
            Post(dialog, WM_COMMAND, IDOK);
 }
 
-// The clipboard's text in UTF-8 from CF_UNICODETEXT, or CF_TEXT's bytes; "" when there is none.
-inline std::string ClipboardText(UINT format = CF_UNICODETEXT) {
+// The clipboard's text in UTF-8; "" when there is none.
+inline std::string ClipboardText() {
     std::string text;
     if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000))
         return text;
-    HANDLE data = GetClipboardData(format);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (const void* chars = data ? GlobalLock(data) : nullptr) {
-        text = format == CF_UNICODETEXT ? Utf8(static_cast<const wchar_t*>(chars))
-                                        : static_cast<const char*>(chars);
+        text = Utf8(static_cast<const wchar_t*>(chars));
         GlobalUnlock(data);
     }
     CloseClipboard();
