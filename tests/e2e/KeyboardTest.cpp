@@ -7,10 +7,10 @@ using namespace e2e;
 
 namespace {
 
-// The top-left corner of the menu that `open` opens, closed again by the keys `close`;
-// (-1, -1) when none opened in time, (-2, -2) when it stayed.
-std::vector<LONG> MenuCorner(const App& app, const std::function<void()>& open, const char* close) {
-    open();
+// The top-left corner of the menu that the keys `open` (none: a right click at 300, 200) open,
+// closed by the keys `close`; (-1, -1) when none opened in time, (-2, -2) when it stayed.
+std::vector<LONG> MenuCorner(const App& app, const char* open, const char* close) {
+    open ? TypeKeys(open) : void(RunOnHost("xdotool mousemove 300 200 click 3"));
     RECT menu{-1, -1, -1, -1};
     GetWindowRect(FindWindowOf(app.Id(), kMenuClass, nullptr, 5000), &menu);
     TypeKeys(close);
@@ -38,17 +38,12 @@ TEST(TwoDrives_Keyboard, TabReachesEveryControlAndTheMenuOpensAtTheFocus) {
     EXPECT_TRUE(WaitUntil([&] { return Focus(app.window) == list; }, 3000));
     TypeKeys("Down");
     EXPECT_TRUE(WaitUntil([&] { return app.Item(IDC_DRIVE_GROUP) == "Logical Drive E:\\"; }, 3000));
-    EXPECT_EQ(MenuCorner(
-                  app, [] { TypeKeys("shift+F10"); }, "Escape"),
-              Below(list));
+    EXPECT_EQ(MenuCorner(app, "shift+F10", "Escape"), Below(list));
     TypeKeys("shift+Tab");
     EXPECT_TRUE(WaitUntil([&] { return Focus(app.window) == exit; }, 3000));
-    EXPECT_EQ(MenuCorner(
-                  app, [] { TypeKeys("Menu"); }, "Escape Escape"),
-              Below(exit));
+    EXPECT_EQ(MenuCorner(app, "Menu", "Escape Escape"), Below(exit));
     EXPECT_TRUE(IsWindowVisible(app.window)) << "Escape leaves the window open";
-    const auto rightClick = [] { RunOnHost("xdotool mousemove 300 200 click 3"); };
-    EXPECT_EQ(MenuCorner(app, rightClick, "Escape"), (std::vector<LONG>{300, 200}));
+    EXPECT_EQ(MenuCorner(app, nullptr, "Escape"), (std::vector<LONG>{300, 200}));
     // Enter posted, not typed: a real key held while the program ends stays down for the next.
     PressKeys(app.window, {VK_RETURN});
     EXPECT_TRUE(app.EndsCleanly()) << "Enter on Exit";

@@ -23,7 +23,6 @@ constexpr const char* kDialogClass = "#32770";
 constexpr const char* kMenuClass = "#32768";
 constexpr int kSaveDialogFileName = 0x47C; // the file-name box (a ComboBoxEx32 in Wine)
 constexpr int kMessageBoxText = 0xFFFF;
-constexpr UINT kTrayMessage = WM_USER + 1; // what the notification area sends for the icon 1
 constexpr const char* kWritten = "File correctly written.\nDo you want to open it ?";
 
 // Texts and paths are UTF-8 here, whatever the driver's code page; the system gets UTF-16.
@@ -145,15 +144,14 @@ inline bool SaveFileAs(DWORD processId, const std::string& fileName) {
            Post(dialog, WM_COMMAND, IDOK);
 }
 
-// The clipboard's text in UTF-8 from CF_UNICODETEXT, or CF_TEXT's bytes; "" when there is none.
-inline std::string ClipboardText(UINT format = CF_UNICODETEXT) {
+// The clipboard's text in UTF-8; "" when there is none.
+inline std::string ClipboardText() {
     std::string text;
     if (!WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000))
         return text;
-    HANDLE data = GetClipboardData(format);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (const void* chars = data ? GlobalLock(data) : nullptr) {
-        text = format == CF_UNICODETEXT ? Utf8(static_cast<const wchar_t*>(chars))
-                                        : static_cast<const char*>(chars);
+        text = Utf8(static_cast<const wchar_t*>(chars));
         GlobalUnlock(data);
     }
     CloseClipboard();
@@ -214,13 +212,6 @@ inline std::string LinkField(const std::string& link, const std::string& field) 
     const size_t at = info.find(name);
     return at == info.npos ? ""
                            : info.substr(at + name.size(), info.find('\n', at) - at - name.size());
-}
-
-// True when no file can be made in the folder.
-inline bool NothingCanBeWrittenIn(const std::string& folder) {
-    HANDLE file = CreateFileA((folder + "\\probe").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_FLAG_DELETE_ON_CLOSE, nullptr);
-    return file == INVALID_HANDLE_VALUE || !CloseHandle(file);
 }
 
 // A folder locked as the harness locks one (immutable, so that root is held too) while it lives.
@@ -313,7 +304,7 @@ struct App {
     // Opens the context menu by a right click, or the tray icon's menu, and walks it with keys.
     // In the context menu Down first reaches "Options", whose submenu Right opens.
     bool UseMenu(bool tray, const std::vector<WORD>& keys) const {
-        tray ? Post(window, kTrayMessage, 1, WM_RBUTTONDOWN)
+        tray ? Post(window, WM_USER + 1, 1, WM_RBUTTONDOWN) // as the notification area sends it
              : Post(window, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
         const bool opened = FindWindowOf(Id(), kMenuClass, nullptr, 5000);
         if (opened)
