@@ -1,7 +1,8 @@
 // Names in any script, as a user writes them: the program in a folder whose name no legacy code
 // page holds, where it keeps its setting (a file made at the first start, read beside the program
-// whatever the working folder) and writes a report (in UTF-8) named in any script, and a volume
-// label in Cyrillic, Greek and Chinese, shown, copied, made a shortcut's name and written anew.
+// whatever the working folder, garbage in it taken for none) and writes a report (in UTF-8) named
+// in any script, and a volume label in Cyrillic, Greek and Chinese, shown, copied, made a
+// shortcut's name and written anew.
 #include "Orbelune.h"
 
 using namespace e2e;
@@ -54,4 +55,12 @@ TEST(Unicode_Names, ALabelAndTheProgramsFolderInAnyScriptAreShownCopiedKeptAndRe
         },
         3000));
     app.Quit();
+
+    std::string garbage(65536, '\0'); // binary garbage in the file is taken for no setting
+    for (std::size_t i = 0; i < garbage.size(); ++i)
+        garbage[i] = char((i * 2654435761u) >> 13);
+    std::ofstream(Wide(ini).c_str(), std::ios::binary) << garbage;
+    App damaged(program);
+    EXPECT_EQ(damaged.Alpha(), 255);
+    damaged.Quit();
 }
