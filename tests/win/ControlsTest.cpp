@@ -165,6 +165,12 @@ TEST(ImageButton, LooksDifferThemedAndClassicAndEveryClickCountsWithoutStickingP
         EXPECT_EQ(drawn(), before);
         EXPECT_EQ(button.IsThemed(), CThemeApi::IsAppThemed());
 
+        // The pointer resting on the button holds the capture; once it leaves, a click elsewhere
+        // reaches the window under it again.
+        SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(GetCapture(), control);
+        SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(500, 500));
+        EXPECT_EQ(GetCapture(), nullptr);
         SendMessageA(control, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE); // as the dialog manager does
         EXPECT_EQ(GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK, BS_OWNERDRAW);
         const LPARAM inside = MAKELPARAM(4, 4);

@@ -98,12 +98,28 @@ TEST(DriveView, ARefreshWritesOnlyWhatChangedARebuildKeepsTheRootAndReportsAreOp
         system["F:\\"].space.totalFreeBytes = 50 * GiB;
         CDriveFactsClipboard(h, h.view).Copy();
         EXPECT_EQ(TextColorOf(window, IDC_FREE), RGB(0, 0, 205));
+        // A figure of more digits widens its label as far as the bar, never taller.
+        RECT before{}, after{}, bar{};
+        GetWindowRect(GetDlgItem(window, IDC_USED), &before);
+        system["F:\\"].space = {GiB, 9999999 * GiB, GiB};
+        h.view.ShowSelectedDrive();
+        GetWindowRect(GetDlgItem(window, IDC_USED), &after);
+        GetWindowRect(GetDlgItem(window, IDC_USED_BAR), &bar);
+        EXPECT_EQ((std::vector<LONG>{after.right, after.bottom - after.top}),
+                  (std::vector<LONG>{bar.left - 2, before.bottom - before.top}));
 
         system.Fixed("E:\\", 10 * GiB, GiB, "USB");
         h.view.RebuildList();
         h.view.ShowSelectedDrive();
         EXPECT_EQ(h.view.SelectedDriveRoot(), "F:\\");
         EXPECT_TRUE(combo.IsItemBold(2));
+        // The summary takes the colours of the totals a report wrote: the drives emptied since.
+        EXPECT_EQ(TextColorOf(window, IDC_TOTAL_USED), RGB(255, 0, 0));
+        CReportFile report(h, h.view, launcher);
+        system["F:\\"].space = {GiB, GiB, GiB};
+        WithBoxes([&] { report.Write(written); },
+                  [](HWND box) { SendMessageA(box, WM_COMMAND, IDYES, 0); });
+        EXPECT_EQ(TextColorOf(window, IDC_TOTAL_USED), GetSysColor(COLOR_WINDOWTEXT));
         // No fixed drive left: an empty view.
         for (const char* root : {"C:\\", "E:\\", "F:\\"})
             system.Add(root, drives::DriveType::Remote, 0, 0);
@@ -112,9 +128,6 @@ TEST(DriveView, ARefreshWritesOnlyWhatChangedARebuildKeepsTheRootAndReportsAreOp
         EXPECT_EQ(combo.GetCount(), 0);
         EXPECT_EQ(Text(window, IDC_VOLUME_NAME), "");
 
-        CReportFile report(h, h.view, launcher);
-        WithBoxes([&] { report.Write(written); },
-                  [](HWND box) { SendMessageA(box, WM_COMMAND, IDYES, 0); });
         EXPECT_EQ(BoxTexts([&] { report.Write(unwritable); }),
                   std::vector<std::string>{"The report could not be written to\n" + unwritable});
     }).DoModal();
