@@ -229,14 +229,14 @@ TEST(MainWindow, StartsWithEveryControlSetUpAndNamedAndSwitchesColorSchemesWhile
     });
 }
 
-int menuHeight = 0;
-// Reads the height of the open context menu and closes it with Escape.
+SIZE menuSize{};
+// Reads the size of the open context menu and closes it with Escape.
 void CALLBACK MeasureOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     KillTimer(nullptr, timer);
     RECT bounds{};
     for (HWND menu = nullptr; (menu = FindWindowExA(nullptr, menu, "#32768", nullptr));)
         if (IsWindowVisible(menu) && GetWindowRect(menu, &bounds))
-            menuHeight = bounds.bottom - bounds.top;
+            menuSize = {bounds.right - bounds.left, bounds.bottom - bounds.top};
     PostMessageA(GetActiveWindow(), WM_KEYDOWN, VK_ESCAPE, 0);
 }
 
@@ -246,7 +246,7 @@ void CALLBACK MeasureOpenMenu(HWND, UINT, UINT_PTR timer, DWORD) {
 // tip on the pointer, without taking the activation; moving or a click hides it.
 TEST(MainWindow, ADpiChangeRescalesTheWindowAndTheTipShowsOnTheTransparencyButtonOnly) {
     const auto iconWidth = [](HICON icon) { return fw::IconInfo(icon).Size().cx; };
-    std::map<int, int> heights;
+    std::map<int, SIZE> menus;
     MainWindow dialog;
     WithMainWindow(dialog, [&](HWND window) {
         for (int dpi : {192, 120, fw::WindowDpi(window)}) {
@@ -271,12 +271,15 @@ TEST(MainWindow, ADpiChangeRescalesTheWindowAndTheTipShowsOnTheTransparencyButto
             SetTimer(nullptr, 0, 200, MeasureOpenMenu);
             PostMessageA(window, WM_CONTEXTMENU, 0, MAKELPARAM(50, 50));
             Wait(dialog, 400);
-            heights[dpi] = menuHeight;
+            menus[dpi] = menuSize;
         }
-        // Four rows of 20 pixels and two separators at 96 DPI, in a frame that does not grow.
-        EXPECT_GT(heights[fw::WindowDpi(window)], 60);
-        EXPECT_NEAR(heights[192], 2 * heights[fw::WindowDpi(window)], 10);
-        EXPECT_NEAR(heights[120], heights[192] * 120 / 192, 10);
+        // Four rows of 20 pixels and two separators at 96 DPI, in a frame that does not grow; the
+        // width follows the text in a font of the DPI (the frame and the submenu's arrow stay).
+        const SIZE at96 = menus[fw::WindowDpi(window)];
+        EXPECT_GT(at96.cy, 60);
+        EXPECT_NEAR(menus[192].cy, 2 * at96.cy, 10);
+        EXPECT_NEAR(menus[120].cy, menus[192].cy * 120 / 192, 10);
+        EXPECT_GT(menus[192].cx * 10, at96.cx * 16);
         POINT pointer{};
         // Each time a pixel further: a move to the tip's own anchor does nothing.
         const auto rest = [&](int id, DWORD ms) {
