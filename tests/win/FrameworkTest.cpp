@@ -1,5 +1,5 @@
-// The framework: message tables, the modal loop, subclassing, handle owners, the report of an
-// exception in a window procedure, the DPI awareness.
+// The framework: message tables, the modal loop, subclassing, handle
+// owners, the report of an exception in a window procedure, the DPI awareness.
 #include "controls/CMenuXP.h"
 #include "framework/Dialog.h"
 #include "framework/Dpi.h"
@@ -58,23 +58,11 @@ class ProbeDialog : public fw::Dialog {
     LRESULT OnThrow(WPARAM, LPARAM) { throw std::runtime_error("table full"); }
 };
 
-std::vector<std::string> fatalErrors;
-
 } // namespace
 
-// Menu items, accelerators and button clicks reach a command entry; a notification only the entry
-// of its code and control; the base table follows. Measuring and drawing an owner-drawn menu item
-// reach the menu object holding it; data no menu object holds is never read. An exception of a
-// window procedure or of the modal loop's pre-translation is reported, never let through.
-TEST(Framework, MessagesReachTheirEntriesAndMenuObjectsAndExceptionsAreReported) {
-    const auto previous =
-        fw::SetFatalErrorHandler([](const char* what) noexcept { fatalErrors.push_back(what); });
-    controls::CMenuXP menu;
-    ASSERT_TRUE(menu.CreatePopupMenu());
-    auto record = std::make_unique<controls::CMenuXPItem>(7, "Explore C:", nullptr);
-    const ULONG_PTR item = ULONG_PTR(record.get());
-    ASSERT_TRUE(menu.AppendItem(0, std::move(record)));
-    Canvas canvas(160, 20);
+// Menu items, accelerators and button clicks reach a command entry; a
+// notification only the entry of its code and control; the base table follows.
+TEST(Framework, CommandAndNotificationEntriesMatchTheirIdsAndCodesThenTheBaseTable) {
     ProbeDialog dialog;
     dialog.onInit = [&](ProbeDialog& d) {
         const LPARAM button = reinterpret_cast<LPARAM>(d.GetDlgItem(IDC_HOMEPAGE));
@@ -83,6 +71,23 @@ TEST(Framework, MessagesReachTheirEntriesAndMenuObjectsAndExceptionsAreReported)
         d.Send(WM_COMMAND, MAKEWPARAM(TestCommand, 1), button); // a control's code 1
         d.Send(WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE, TestNotification), button);
         d.Send(WM_COMMAND, MAKEWPARAM(IDC_HOMEPAGE, TestNotification + 1), button);
+        d.Send(WM_COMMAND, MAKEWPARAM(IDCANCEL, 0)); // the base table's OnCancel
+    };
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.calls, (std::vector<std::string>{"command", "command", "notification"}));
+}
+
+// Measuring and drawing an owner-drawn menu item reach the menu object that
+// holds the item; data no menu object holds is never read.
+TEST(Framework, MenuItemRequestsReachTheMenuObjectHoldingTheItem) {
+    ProbeDialog dialog;
+    controls::CMenuXP menu;
+    ASSERT_TRUE(menu.CreatePopupMenu());
+    auto record = std::make_unique<controls::CMenuXPItem>(7, "Explore C:", nullptr);
+    const ULONG_PTR item = ULONG_PTR(record.get());
+    ASSERT_TRUE(menu.AppendItem(0, std::move(record)));
+    Canvas canvas(160, 20);
+    dialog.onInit = [&](ProbeDialog& d) {
         MEASUREITEMSTRUCT ours{ODT_MENU, 0, 0, 0, 0, item};
         MEASUREITEMSTRUCT foreign{ODT_MENU, 0, 0, 0, 0, 0x1234};
         const DRAWITEMSTRUCT draw{
@@ -92,15 +97,10 @@ TEST(Framework, MessagesReachTheirEntriesAndMenuObjectsAndExceptionsAreReported)
         EXPECT_GE(ours.itemHeight, 20u);
         EXPECT_FALSE(d.Send(WM_MEASUREITEM, 0, LPARAM(&foreign)));
         EXPECT_TRUE(d.Send(WM_DRAWITEM, 0, LPARAM(&draw)));
-        d.Send(ThrowMessage);
-        PostMessageA(d.GetHwnd(), WM_KEYDOWN, ThrowKey, 0);
-        PostMessageA(d.GetHwnd(), WM_COMMAND, IDCANCEL, 0); // the base table's OnCancel
+        d.EndDialog(IDOK);
     };
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    fw::SetFatalErrorHandler(previous);
-    EXPECT_EQ(dialog.calls, (std::vector<std::string>{"command", "command", "notification"}));
+    dialog.DoModal();
     EXPECT_EQ(canvas.At(150, 10), GetSysColor(COLOR_HIGHLIGHT)) << "the item was drawn";
-    EXPECT_EQ(fatalErrors, (std::vector<std::string>{"table full", "key refused"}));
 }
 
 TEST(Framework, ModalLoopDisablesTheOwnerPreTranslatesChildKeysAndEndsOnAQuitPostedAgain) {
@@ -124,6 +124,26 @@ TEST(Framework, ModalLoopDisablesTheOwnerPreTranslatesChildKeysAndEndsOnAQuitPos
     DestroyWindow(owner);
 }
 
+namespace {
+std::vector<std::string> fatalErrors;
+} // namespace
+
+// An exception never crosses the system's call into the program unreported:
+// neither a window procedure's nor the modal loop's pre-translation's.
+TEST(Framework, AnExceptionInAWindowProcedureOrThePreTranslationIsReported) {
+    const auto previous =
+        fw::SetFatalErrorHandler([](const char* what) noexcept { fatalErrors.push_back(what); });
+    ProbeDialog dialog;
+    dialog.onInit = [](ProbeDialog& d) {
+        PostMessageA(d.GetHwnd(), WM_KEYDOWN, ThrowKey, 0);
+        PostMessageA(d.GetHwnd(), WM_COMMAND, IDOK, 0);
+        d.Send(ThrowMessage);
+    };
+    dialog.DoModal();
+    fw::SetFatalErrorHandler(previous);
+    EXPECT_EQ(fatalErrors, (std::vector<std::string>{"table full", "key refused"}));
+}
+
 TEST(Framework, AWindowIsLinkedToOneObjectAndAHandleFreedOnceAfterAMove) {
     HWND window = Create("STATIC", "", WS_POPUP, 0, 0, 10, 10);
     fw::Window first, second;
@@ -139,7 +159,8 @@ TEST(Framework, AWindowIsLinkedToOneObjectAndAHandleFreedOnceAfterAMove) {
 }
 
 namespace {
-// The fake system's answers in order, and what it was asked: -4 per monitor v2, -3 v1, 0 system.
+// The fake system's answers in the order it is asked, and what it was asked:
+// -4 per-monitor version 2, -3 version 1, 0 system awareness.
 std::vector<BOOL> answers;
 std::vector<INT_PTR> asked;
 BOOL WINAPI SetContext(HANDLE context) {
