@@ -10,7 +10,10 @@ namespace {
 // The top-left corner of the menu that the keys `open` (none: a right click at 300, 200) open,
 // closed by the keys `close`; (-1, -1) when none opened in time, (-2, -2) when it stayed.
 std::vector<LONG> MenuCorner(const App& app, const char* open, const char* close) {
-    open ? TypeKeys(open) : void(RunOnHost("xdotool mousemove 300 200 click 3"));
+    if (open != nullptr)
+        TypeKeys(open);
+    else
+        RunOnHost("xdotool mousemove 300 200 click 3");
     RECT menu{-1, -1, -1, -1};
     GetWindowRect(FindWindowOf(app.Id(), kMenuClass, nullptr, 5000), &menu);
     TypeKeys(close);

@@ -50,7 +50,7 @@ TEST(TwoDrives_Lifecycle, AClipboardHeldThePlantedLibraryAndTheTrayMenuOnTheWayT
     EXPECT_TRUE(app.WaitVisible());
     EXPECT_TRUE(app.UseMenu(false, {VK_DOWN, VK_DOWN, VK_RETURN})); // Reduce
     EXPECT_TRUE(app.WaitVisible(false));
-    Post(app.window, WM_USER + 1, 1, WM_LBUTTONDBLCLK);
+    Post(app.window, kTrayMessage, 1, WM_LBUTTONDBLCLK);
     EXPECT_TRUE(app.WaitVisible());
     Send(app.window, WM_SYSCOMMAND, SC_MINIMIZE);
     EXPECT_TRUE(app.WaitVisible(false));

@@ -23,6 +23,7 @@ constexpr const char* kDialogClass = "#32770";
 constexpr const char* kMenuClass = "#32768";
 constexpr int kSaveDialogFileName = 0x47C; // the file-name box (a ComboBoxEx32 in Wine)
 constexpr int kMessageBoxText = 0xFFFF;
+constexpr UINT kTrayMessage = WM_USER + 1; // what the notification area sends for the icon 1
 constexpr const char* kWritten = "File correctly written.\nDo you want to open it ?";
 
 // Texts and paths are UTF-8 here, whatever the driver's code page; the system gets UTF-16.
@@ -304,7 +305,7 @@ struct App {
     // Opens the context menu by a right click, or the tray icon's menu, and walks it with keys.
     // In the context menu Down first reaches "Options", whose submenu Right opens.
     bool UseMenu(bool tray, const std::vector<WORD>& keys) const {
-        tray ? Post(window, WM_USER + 1, 1, WM_RBUTTONDOWN) // as the notification area sends it
+        tray ? Post(window, kTrayMessage, 1, WM_RBUTTONDOWN)
              : Post(window, WM_RBUTTONUP, 0, MAKELPARAM(60, 60));
         const bool opened = FindWindowOf(Id(), kMenuClass, nullptr, 5000);
         if (opened)
